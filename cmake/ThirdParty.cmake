@@ -16,6 +16,7 @@ target_compile_options(lua PRIVATE -w)
 
 # xz's own CMake builds liblzma; the programs it also knows are never built.
 set(BUILD_SHARED_LIBS OFF)
+set(BUILD_TESTING OFF CACHE BOOL "xz-utils' own tests are not ours to run" FORCE)
 add_subdirectory(${XZ_DIR} ${CMAKE_BINARY_DIR}/xz-utils EXCLUDE_FROM_ALL SYSTEM)
 target_compile_options(liblzma PRIVATE -w)
 add_library(lzma INTERFACE)

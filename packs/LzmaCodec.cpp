@@ -35,8 +35,9 @@ size_t decode(uint8_t* dest, size_t destLength, const uint8_t* props, const uint
     stream.avail_in = srcLength;
     stream.next_out = dest;
     stream.avail_out = destLength;
-    (void)lzma_code(&stream, LZMA_FINISH);  // a short result is judged by the caller
-    produced = destLength - stream.avail_out;
+    // A truncated raw stream still answers LZMA_OK: the caller judges the count.
+    lzma_ret ret = lzma_code(&stream, LZMA_FINISH);
+    if (ret == LZMA_OK || ret == LZMA_STREAM_END) produced = destLength - stream.avail_out;
   }
   lzma_end(&stream);
   free(options);

@@ -1,0 +1,125 @@
+// The installer as a process: it runs once at a time, answers a second start with a
+// notice, and always ends with exit code 0.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+const wchar_t kGuardName[] = L"Global\\TALVOINSTALLER";
+
+std::wstring installerPath() {
+  wchar_t path[MAX_PATH];
+  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring dir(path, n);
+  return dir.substr(0, dir.find_last_of(L'\\') + 1) + L"TalvoMirelleSetup.exe";
+}
+
+// One started installer; killed if a test leaves it running.
+class Installer {
+ public:
+  Installer() {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring command = L"\"" + installerPath() + L"\"";
+    started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                              &startup, &info_);
+  }
+  ~Installer() {
+    if (!started_) return;
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 99);
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+  }
+  bool started() const { return started_; }
+  DWORD id() const { return info_.dwProcessId; }
+
+  // The exit code, or STILL_ACTIVE when it did not end within the time.
+  DWORD waitForExit(DWORD milliseconds = 30000) const {
+    DWORD code = STILL_ACTIVE;
+    if (WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0)
+      GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+  }
+
+ private:
+  PROCESS_INFORMATION info_{};
+  bool started_ = false;
+};
+
+struct Search {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK findDialog(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<Search*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t className[32];
+  if (owner == search->processId && GetClassNameW(window, className, 32) &&
+      std::wstring(className) == L"#32770" && IsWindowVisible(window)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The message box the process shows, waiting for it up to 20 seconds.
+HWND waitForMessageBox(DWORD processId) {
+  for (int tries = 0; tries < 200; ++tries) {
+    Search search{processId, nullptr};
+    EnumWindows(findDialog, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+std::wstring textOf(HWND window) {
+  wchar_t text[512] = L"";
+  GetWindowTextW(window, text, 512);
+  return text;
+}
+
+bool guardExists() {
+  HANDLE guard = OpenMutexW(SYNCHRONIZE, FALSE, kGuardName);
+  if (guard) CloseHandle(guard);
+  return guard != nullptr;
+}
+
+TEST(InstallerGuard, LoneRunEndsWithZeroAndLeavesNoGuardBehind) {
+  Installer installer;
+  ASSERT_TRUE(installer.started());
+  EXPECT_EQ(installer.waitForExit(), 0u);
+  EXPECT_FALSE(guardExists());
+}
+
+TEST(InstallerGuard, SecondCopyShowsTheNoticeAndEndsWithZero) {
+  // This test plays the first copy: it holds the guard while a second one starts.
+  HANDLE first = CreateMutexW(nullptr, TRUE, kGuardName);
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(GetLastError(), DWORD(ERROR_ALREADY_EXISTS));
+
+  Installer second;
+  ASSERT_TRUE(second.started());
+  HWND box = waitForMessageBox(second.id());
+  ASSERT_NE(box, nullptr) << "no message box appeared";
+  EXPECT_EQ(textOf(box), L"提示");
+  EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)), L"检测到Talvo安装或卸载程序正在运行，请结束后重试。");
+  EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
+  EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(second.waitForExit(), 0u);
+
+  // The first copy is undisturbed: it still owns the guard, which still exists.
+  EXPECT_EQ(WaitForSingleObject(first, 0), DWORD(WAIT_OBJECT_0));  // owner may re-enter
+  ReleaseMutex(first);
+  EXPECT_TRUE(guardExists());
+  ReleaseMutex(first);
+  CloseHandle(first);
+  EXPECT_FALSE(guardExists());
+}
+
+}  // namespace
