@@ -4,6 +4,7 @@
 #include <lzma.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace lzmacodec {
@@ -20,6 +21,13 @@ uint32_t neededDictionary(uint32_t asked, size_t destLength) {
 }
 
 }  // namespace
+
+size_t maxDecodedLength(size_t streamLength) {
+  constexpr size_t kBytesPerStreamByte = 8192;  // above the 7,100 the coder allows
+  constexpr size_t kSlack = 64 * 1024;
+  if (streamLength > (SIZE_MAX - kSlack) / kBytesPerStreamByte) return SIZE_MAX;
+  return streamLength * kBytesPerStreamByte + kSlack;
+}
 
 size_t decode(uint8_t* dest, size_t destLength, const uint8_t* props, const uint8_t* src,
               size_t srcLength) {

@@ -77,12 +77,13 @@ uint8_t* Pack::copyStored(const Record& record) const {
 
 uint8_t* Pack::decodeCompressed(const Record& record) const {
   if (record.storedLength < packformat::kLzmaPropsSize) return nullptr;
+  size_t streamLength = record.storedLength - packformat::kLzmaPropsSize;
+  if (record.unpackedLength > lzmacodec::maxDecodedLength(streamLength)) return nullptr;
   auto* buffer = static_cast<uint8_t*>(std::malloc(record.unpackedLength));
   if (!buffer) return nullptr;
   const uint8_t* props = data_ + record.dataOffset;
   size_t produced = lzmacodec::decode(buffer, record.unpackedLength, props,
-                                      props + packformat::kLzmaPropsSize,
-                                      record.storedLength - packformat::kLzmaPropsSize);
+                                      props + packformat::kLzmaPropsSize, streamLength);
   if (produced == record.unpackedLength) return buffer;
   std::free(buffer);  // a short member is damaged, not a smaller file
   return nullptr;

@@ -19,5 +19,5 @@ done
 
 # Keep libFuzzer's artifacts (a crashing input) in the build tree for a look later.
 mkdir -p "$top/build/host/fuzz-artifacts"
-"$fuzzer" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -print_final_stats=1 \
+"$fuzzer" -max_total_time="$seconds" -max_len=16384 -rss_limit_mb=2048 -print_final_stats=1 \
   -artifact_prefix="$top/build/host/fuzz-artifacts/" "$work/corpus" 2>&1 | tail -n 12

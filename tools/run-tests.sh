@@ -39,7 +39,12 @@ tools/wine-session.sh ctest --test-dir build/win64 --output-on-failure --timeout
 count_ctest
 
 echo "== 32-bit installer"
-is_pe32_gui() { file build/win32/TalvoMirelleSetup.exe | tee /dev/stderr | grep -q 'PE32 executable (GUI) Intel 80386'; }
+is_pe32_gui() {
+  local kind
+  kind=$(file build/win32/TalvoMirelleSetup.exe)
+  echo "$kind"
+  grep -q 'PE32 executable (GUI) Intel 80386' <<<"$kind"
+}
 check "32-bit installer is a PE32 GUI program" is_pe32_gui
 
 echo

@@ -166,6 +166,7 @@ TEST(PackReader, DamagedMemberReadsAsAbsent) {
       {"truncated stream", truncated, 0, uint32_t(truncated.size()), full},
       {"unpacked length longer than the stream", lzma, 0, uint32_t(lzma.size()), full + 50},
       {"invalid properties", badProps, 0, uint32_t(badProps.size()), full},
+      {"more than the stream can ever decode to", lzma, 0, uint32_t(lzma.size()), 0xFFFFFF00u},
   };
   for (const auto& c : cases) {
     PackBuilder b;
@@ -193,6 +194,15 @@ TEST(PackReader, HugeDictionaryInPropertiesIsNotAllocated) {
   auto bytes = b.build();
   Pack pack(bytes.data(), bytes.size());
   EXPECT_EQ(readText(pack, u"m"), text);
+}
+
+// The expansion bound must never refuse a real stream: the most compressible input
+// there is (one byte repeated) stays well inside it.
+TEST(PackReader, ExpansionBoundHoldsForTheMostCompressibleInput) {
+  std::string zeros(16 << 20, '\0');
+  auto lzma = compressed(zeros);
+  EXPECT_LT(zeros.size(), lzmacodec::maxDecodedLength(lzma.size() - 5));
+  EXPECT_GT(zeros.size() / (lzma.size() - 5), 6000u);  // and real streams come close to it
 }
 
 }  // namespace
