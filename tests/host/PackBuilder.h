@@ -8,13 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/MallocBuffer.h"
 #include "packs/Pack.h"
 #include "packs/PackFormat.h"
-
-struct FreeDeleter {
-  void operator()(uint8_t* p) const { std::free(p); }
-};
-using MallocBuffer = std::unique_ptr<uint8_t, FreeDeleter>;
 
 inline std::vector<uint8_t> bytesOf(const std::string& text) {
   return std::vector<uint8_t>(text.begin(), text.end());

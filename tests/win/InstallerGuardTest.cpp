@@ -5,16 +5,13 @@
 
 #include <string>
 
+#include "TestPaths.h"
+
 namespace {
 
 const wchar_t kGuardName[] = L"Global\\TALVOINSTALLER";
 
-std::wstring installerPath() {
-  wchar_t path[MAX_PATH];
-  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring dir(path, n);
-  return dir.substr(0, dir.find_last_of(L'\\') + 1) + L"TalvoMirelleSetup.exe";
-}
+std::wstring installerPath() { return besideThisProgram(L"TalvoMirelleSetup.exe"); }
 
 // One started installer; killed if a test leaves it running.
 class Installer {

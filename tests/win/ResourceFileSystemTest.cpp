@@ -10,15 +10,12 @@
 #include <memory>
 #include <string>
 
+#include "TestPaths.h"
+#include "base/MallocBuffer.h"
 #include "packs/PackHolder.h"
 #include "packs/ResourceFileSystem.h"
 
 namespace {
-
-struct FreeDeleter {
-  void operator()(uint8_t* p) const { std::free(p); }
-};
-using MallocBuffer = std::unique_ptr<uint8_t, FreeDeleter>;
 
 struct Embedded {
   const char16_t* name;
@@ -34,13 +31,6 @@ void registerAll(ResourceFileSystem& files) {
 std::string sourceFile(const std::string& name) {
   std::ifstream in(std::string(RESOURCE_SOURCE_DIR) + "/" + name, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::wstring besideThisProgram(const wchar_t* file) {
-  wchar_t path[MAX_PATH];
-  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring dir(path, n);
-  return dir.substr(0, dir.find_last_of(L'\\') + 1) + file;
 }
 
 // Every resource reads with its own length and four zero bytes after it; the

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "base/MallocBuffer.h"
 #include "base/Utf.h"
 #include "packs/Pack.h"
 #include "packs/PackWriter.h"
@@ -25,11 +26,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct FreeDeleter {
-  void operator()(uint8_t* p) const { std::free(p); }
-};
-using MallocBuffer = std::unique_ptr<uint8_t, FreeDeleter>;
 
 std::optional<std::vector<uint8_t>> readFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
