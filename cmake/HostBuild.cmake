@@ -30,6 +30,10 @@ add_executable(packtool tools/packtool/packtool.cpp)
 target_link_libraries(packtool PRIVATE packs)
 talvo_warnings(packtool)
 
+add_executable(payloadgen tools/payloadgen/payloadgen.cpp)
+target_link_libraries(payloadgen PRIVATE stb)
+talvo_warnings(payloadgen)
+
 add_subdirectory(tests/host)
 add_subdirectory(bench)
 
