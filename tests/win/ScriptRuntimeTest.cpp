@@ -37,6 +37,17 @@ TEST(HostHelpers, BehaveAsTheHostExpectsInAPlainState) {
   EXPECT_EQ(runChunk(L.get(), sourceFile("tests/scripts/host_helpers_test.lua"), "@host_helpers_test.lua"), "");
 }
 
+// The install job script against a fake system, in a plain state.
+TEST(JobScript, ReportsAndActsAsTheProgressProtocolSays) {
+  LuaStatePtr L(luaL_newstate());
+  luaL_openlibs(L.get());
+  std::string job = sourceFile("resources/LG.lua");
+  ASSERT_FALSE(job.empty());
+  lua_pushlstring(L.get(), job.data(), job.size());
+  lua_setglobal(L.get(), "JOB_SCRIPT");
+  EXPECT_EQ(runChunk(L.get(), sourceFile("tests/scripts/job_script_test.lua"), "@job_script_test.lua"), "");
+}
+
 struct IntegerCase {
   const char* lua;  // an expression
   int32_t expected;
