@@ -22,25 +22,27 @@ inline std::wstring windowText(HWND window) {
   return text;
 }
 
+struct MessageBoxSearch {
+  DWORD processId;
+  HWND found;
+};
+
+inline BOOL CALLBACK matchMessageBox(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<MessageBoxSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t className[32];
+  if (owner != search->processId || !IsWindowVisible(window) || !GetClassNameW(window, className, 32) ||
+      std::wstring(className) != L"#32770")
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
 // The visible message box of a process, or null.
 inline HWND findMessageBox(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    HWND found;
-  } search{processId, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t className[32];
-        if (owner != s->processId || !IsWindowVisible(window) || !GetClassNameW(window, className, 32) ||
-            std::wstring(className) != L"#32770")
-          return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  MessageBoxSearch search{processId, nullptr};
+  EnumWindows(matchMessageBox, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

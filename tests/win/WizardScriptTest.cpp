@@ -26,11 +26,12 @@ int runLoop(lua_State* L) {
 }
 
 // showBox(): a message box that closes itself after a while unless something ends it.
+void CALLBACK closeWaitingBox(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (HWND box = FindWindowW(L"#32770", L"wait")) PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
 int showBox(lua_State* L) {
-  UINT_PTR closer = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (HWND box = FindWindowW(L"#32770", L"wait")) PostMessageW(box, WM_COMMAND, IDOK, 0);
-  });
+  UINT_PTR closer = SetTimer(nullptr, 0, 3000, closeWaitingBox);
   MessageBoxW(nullptr, L"waiting", L"wait", MB_OK);
   KillTimer(nullptr, closer);
   callbackErrors::raisePending(L);
