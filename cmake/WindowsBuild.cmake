@@ -16,7 +16,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 add_subdirectory(base)
 add_subdirectory(packs)
 add_subdirectory(script)
-add_subdirectory(toolkit/draw)
+add_subdirectory(toolkit)
 add_subdirectory(payload)
 add_subdirectory(resources)
 add_subdirectory(host)

@@ -5,11 +5,16 @@
 
 bool SkinRepository::load(FileSystem& files, const std::u16string& packName) {
   clear();
-  return pack_.open(files, packName);
+  if (!pack_.open(files, packName)) return false;
+  size_t length = 0;
+  MallocBuffer fontDocument(pack_.pack()->read(u"font.xml", &length));
+  if (fontDocument) fonts_.build(fontDocument.get(), length);
+  return true;
 }
 
 void SkinRepository::clear() {
   images_.clear();
+  fonts_.clear();
   pack_.release();
 }
 

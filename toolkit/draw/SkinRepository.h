@@ -1,5 +1,6 @@
-// The skin repository: the style pack and the pictures decoded from it, cached by
-// name for the life of the pack. One per toolkit; UI thread only.
+// The skin repository: the style pack, the fonts of its "font.xml", and the pictures
+// decoded from it, cached by name for the life of the pack. One per toolkit; UI
+// thread only.
 #pragma once
 
 #include <map>
@@ -9,11 +10,13 @@
 #include "packs/FileSystem.h"
 #include "packs/PackHolder.h"
 #include "toolkit/draw/Image.h"
+#include "toolkit/markup/FontTable.h"
 
 class SkinRepository {
  public:
-  // Clears the repository, then reads and opens the named style pack. False when
-  // the pack cannot be read (the repository stays empty).
+  // Clears the repository, then reads and opens the named style pack and builds the
+  // font table from its "font.xml". False when the pack cannot be read (the
+  // repository stays empty).
   bool load(FileSystem& files, const std::u16string& packName);
 
   // Releases the pack and every cached picture.
@@ -24,9 +27,13 @@ class SkinRepository {
   // that does not decode is cached as an image without bitmap.
   const Image* image(const std::wstring& name);
 
+  // The named font of "font.xml", or null.
+  HFONT font(const std::wstring& name) const { return fonts_.font(name); }
+
   const Pack* pack() const { return pack_.pack(); }
 
  private:
   PackHolder pack_;
+  FontTable fonts_;
   std::map<std::wstring, std::unique_ptr<Image>> images_;
 };
