@@ -1,25 +1,18 @@
 // Creating and releasing the off-screen surface.
 #include "toolkit/draw/OffscreenSurface.h"
 
+#include "toolkit/draw/DibSection.h"
+
 bool OffscreenSurface::resize(int width, int height) {
   if (dc_ && width == width_ && height == height_) return true;
   release();
   dc_ = CreateCompatibleDC(nullptr);
   if (!dc_) return false;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  section_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  section_ = createTopDownSection(width, height, &pixels_);
   width_ = width;
   height_ = height;
   SetBkMode(dc_, TRANSPARENT);
   if (!section_) return false;  // the context stays, without a bitmap
-  pixels_ = static_cast<uint32_t*>(bits);
   previous_ = SelectObject(dc_, section_);
   return true;
 }
