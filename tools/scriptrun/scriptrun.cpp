@@ -54,11 +54,12 @@ bool readFile(const std::wstring& path, std::string& bytes) {
 
 // print(text): the system function (the upvalue), then the same text on stdout.
 int printBoth(lua_State* L) {
-  size_t length = 0;
-  const char* text = luaL_checklstring(L, 1, &length);
+  lua_settop(L, 1);
   lua_pushvalue(L, lua_upvalueindex(1));
   lua_pushvalue(L, 1);
-  lua_call(L, 1, 0);
+  lua_call(L, 1, 0);  // its argument errors are the script's
+  size_t length = 0;
+  const char* text = lua_tolstring(L, 1, &length);
   std::fwrite(text, 1, length, stdout);
   std::fflush(stdout);
   return 0;
