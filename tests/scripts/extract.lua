@@ -25,6 +25,12 @@ t.eq(t.run(t.systemProgram("attrib.exe"), '+r "' .. dir .. '\\ro.txt"'), 0, "att
 t.eq(extractFile("readme.txt", dir .. "\\ro.txt"), true, "extract over a read-only file")
 t.eq(t.readFile(dir .. "\\ro.txt"), "top level member\n", "read-only target replaced")
 
+-- A target held open elsewhere is not replaced.
+local held = assert(io.open(dir .. "\\readme.txt", "rb"))
+t.eq(extractFile("Effect\\bg\\bg1.fxd", dir .. "\\readme.txt"), false, "extract onto an open file")
+held:close()
+t.eq(t.readFile(dir .. "\\readme.txt"), "top level member\n", "open target kept its content")
+
 -- No folders are made.
 t.eq(extractFile("readme.txt", dir .. "\\missing\\readme.txt"), false, "into a missing folder")
 t.eq(fileExists(dir .. "\\missing"), false, "no folder made")
