@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "ScriptState.h"
 #include "host/RestartMarker.h"
 
 namespace {
@@ -152,6 +153,12 @@ TEST_F(RestartMarker, MarkRecordsTheShutdownTimeAndAsksForDeletionAtRestart) {
   setShutdownTime(later);
   EXPECT_FALSE(restartMarker::restartPending());
   EXPECT_FALSE(exists(marker));
+}
+
+TEST_F(RestartMarker, ScriptsMarkTheRestartThroughMarkRestart) {
+  ScriptState script;
+  EXPECT_EQ(script.run("return markRestart()"), "nil");
+  EXPECT_EQ(readFile(marker), kTime);
 }
 
 TEST_F(RestartMarker, WithoutAShutdownTimeTheMarkerHoldsZerosAndCountsAsPending) {

@@ -1,13 +1,16 @@
 // System functions whose effects a script cannot see for itself: the exit code of a
-// program that killProcess stopped, and registry strings stored without their
-// terminating zero, written natively in the 32-bit view.
+// program that killProcess stopped, registry strings stored without their
+// terminating zero and the registry view, message boxes and the installer guard.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
+#include <thread>
 
+#include "MessageBoxes.h"
 #include "ScriptState.h"
 #include "TestPaths.h"
+#include "host/InstallerGuard.h"
 
 namespace {
 
@@ -115,6 +118,43 @@ TEST(RegistryView, KeysOfThe32BitInstallerLandUnderWow6432Node) {
   EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Wow6432Node\\TalvoViewTest", 0,
                           KEY_READ | KEY_WOW64_64KEY, &key),
             ERROR_SUCCESS);
+}
+
+TEST(ShowMessageBox, HasNoOwnerAndReturnsTheButtonPressed) {
+  struct Case {
+    const char* style;
+    int button;
+    const char* result;
+  };
+  const Case cases[] = {{"0", IDOK, "1"}, {"4", IDNO, "7"}, {"4", IDYES, "6"}, {"1", IDCANCEL, "2"}};
+  for (const Case& c : cases) {
+    std::string result;
+    std::thread caller([&] {
+      ScriptState script;
+      result = script.run(std::string("return showMessageBox('\xE4\xB8\xAD text', 'caption', ") + c.style + ")");
+    });
+    HWND box = messageBoxes::waitFor(GetCurrentProcessId());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(messageBoxes::textOf(box), L"caption");
+    EXPECT_EQ(messageBoxes::messageOf(box), L"\u4E2D text");
+    EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
+    PostMessageW(box, WM_COMMAND, WPARAM(c.button), 0);
+    caller.join();
+    EXPECT_EQ(result, c.result) << "style " << c.style;
+  }
+}
+
+TEST(ReleaseMutex, ClosesTheInstallerGuardOnceAndThenDoesNothing) {
+  ASSERT_EQ(installerGuard::acquire(), installerGuard::Outcome::Held);
+  auto guardExists = [] {
+    HANDLE guard = OpenMutexW(SYNCHRONIZE, FALSE, L"Global\\TALVOINSTALLER");
+    if (guard) CloseHandle(guard);
+    return guard != nullptr;
+  };
+  ASSERT_TRUE(guardExists());
+  ScriptState script;
+  EXPECT_EQ(script.run("releaseMutex() return releaseMutex()"), "nil");
+  EXPECT_FALSE(guardExists());
 }
 
 }  // namespace
