@@ -19,8 +19,10 @@ using ShutdownTime = uint8_t[kTimeBytes];
 void readShutdownTime(ShutdownTime& time) {
   UniqueKey key;
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\Windows", 0, KEY_READ,
-                    key.out()) != ERROR_SUCCESS)
+                    key.out()) != ERROR_SUCCESS) {
+    key.release();  // nothing was opened
     return;
+  }
   DWORD size = kTimeBytes;
   RegQueryValueExW(key.get(), L"ShutdownTime", nullptr, nullptr, time, &size);
 }

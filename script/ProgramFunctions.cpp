@@ -40,9 +40,10 @@ bool saveShortcut(const std::wstring& target, const std::wstring& link) {
 // process handle (the shell handed the request to a running program).
 int pushExitCode(lua_State* L, HANDLE process) {
   UniqueHandle owned(process);
+  if (!owned) return 0;
+  WaitForSingleObject(process, INFINITE);
   DWORD code = 0;
-  if (!owned || WaitForSingleObject(process, INFINITE) == WAIT_FAILED || !GetExitCodeProcess(process, &code))
-    return 0;
+  if (!GetExitCodeProcess(process, &code)) return 0;
   pushInt32(L, int32_t(code));
   return 1;
 }

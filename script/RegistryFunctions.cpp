@@ -36,7 +36,7 @@ HKEY rootArgument(lua_State* L) { return reinterpret_cast<HKEY>(intptr_t(toInt32
 
 UniqueKey openKey(HKEY root, const std::wstring& subkey) {
   UniqueKey key;
-  if (RegOpenKeyExW(root, subkey.c_str(), 0, kAccess, key.out()) != ERROR_SUCCESS) key.reset();
+  if (RegOpenKeyExW(root, subkey.c_str(), 0, kAccess, key.out()) != ERROR_SUCCESS) key.release();
   return key;
 }
 
@@ -44,7 +44,7 @@ UniqueKey createKey(HKEY root, const std::wstring& subkey) {
   UniqueKey key;
   if (RegCreateKeyExW(root, subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kAccess, nullptr,
                       key.out(), nullptr) != ERROR_SUCCESS)
-    key.reset();
+    key.release();  // nothing was opened
   return key;
 }
 

@@ -36,6 +36,8 @@ for _, r in ipairs(roots) do
     t.eq(regQueryString(root, deep, case[1]), case[2], label .. " string " .. case[1])
   end
   t.eq(regQueryString(root, base, ""), nil, label .. " the parent has no default value")
+  regWriteString(root, base, "", "top")
+  t.eq(regQueryString(root, base, ""), "top", label .. " default value of the top key")
 
   -- Integers come back as signed 32-bit numbers.
   for _, case in ipairs(integers) do
