@@ -7,6 +7,7 @@
 #include "host/InstallerGuard.h"
 #include "host/RestartMarker.h"
 #include "packs/ResourceFileSystem.h"
+#include "script/WizardHost.h"
 
 namespace installer {
 namespace {
@@ -34,8 +35,9 @@ void runWithResources() {
   for (const EmbeddedFile& file : kEmbeddedFiles) resources.add(file.name, file.id);
 
   OleInitialize(nullptr);  // failure is not fatal: only shell features need it
-  // The services, the toolkit, the skin and markup packs and the wizard script are
-  // brought up here, in that order, and taken down in reverse.
+  // The notification service, the toolkit, and the skin and markup packs are
+  // brought up here, in that order, and taken down in reverse after the wizard.
+  if (wizardHost::create()) wizardHost::run(resources, u"UI.lua");
   OleUninitialize();
 
   installerGuard::release();

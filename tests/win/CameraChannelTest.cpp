@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ScriptState.h"
+#include "TestScript.h"
 #include "TestPaths.h"
 #include "host/CameraChannel.h"
 
@@ -107,7 +107,7 @@ TEST(CameraChannel, ABlockWithoutTerminatorReadsAsAtMost2047Units) {
   ASSERT_TRUE(camera.ready());
   camera.fillWithoutTerminator(L'x');
   EXPECT_EQ(readChannel(), std::wstring(cameraChannel::kBlockUnits - 1, L'x'));
-  ScriptState script;
+  TestScript script;
   EXPECT_EQ(script.run("return #getRunningProcess()"), "2047");
 }
 
@@ -137,7 +137,7 @@ TEST(CameraChannel, ALockHeldLongerThan100MsYieldsNothingWithoutBlocking) {
   bool listed = true;
   EXPECT_EQ(readChannel(&listed), L"");
   EXPECT_FALSE(listed);
-  ScriptState script;
+  TestScript script;
   EXPECT_EQ(script.run("return getRunningProcess()"), "nil");
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
 
@@ -207,7 +207,7 @@ TEST_F(CameraUsers, KillRunningProcessStopsTheListedProgramsAndTheMainApplicatio
   size_t bystander = start(L"bystander.exe");
   size_t unlisted = start(L"camuser_c.exe");
   camera.list(L"C:\\Apps\\camuser_a.exe;;CAMUSER_B.EXE;camuser_c.exe");
-  ScriptState script;
+  TestScript script;
   EXPECT_EQ(script.run("return killRunningProcess()"), "nil");
   EXPECT_EQ(exitCode(a), 0u) << "named with a folder";
   EXPECT_EQ(exitCode(b), 0u) << "named in other letter case";
@@ -220,7 +220,7 @@ TEST_F(CameraUsers, AnEmptyChannelStopsOnlyTheMainApplication) {
   CameraSide camera;
   ASSERT_TRUE(camera.ready());
   size_t user = start(L"camuser_a.exe"), main = start(L"orbisk.EXE");
-  ScriptState script;
+  TestScript script;
   EXPECT_EQ(script.run("return getRunningProcess()"), "nil");
   script.run("killRunningProcess()");
   EXPECT_EQ(exitCode(main), 0u);

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "MessageBoxes.h"
+#include "MessageBoxWatcher.h"
 #include "TestPaths.h"
 #include "host/RestartMarker.h"
 
@@ -68,10 +68,10 @@ TEST(InstallerGuard, SecondCopyShowsTheNoticeAndEndsWithZero) {
 
   Installer second;
   ASSERT_TRUE(second.started());
-  HWND box = messageBoxes::waitFor(second.id());
+  HWND box = waitForMessageBox(second.id());
   ASSERT_NE(box, nullptr) << "no message box appeared";
-  EXPECT_EQ(messageBoxes::textOf(box), L"提示");
-  EXPECT_EQ(messageBoxes::messageOf(box), L"检测到Talvo安装或卸载程序正在运行，请结束后重试。");
+  EXPECT_EQ(windowText(box), L"提示");
+  EXPECT_EQ(windowText(GetDlgItem(box, 0xFFFF)), L"检测到Talvo安装或卸载程序正在运行，请结束后重试。");
   EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
   EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
   PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -91,10 +91,10 @@ TEST(InstallerRestartCheck, APendingRestartShowsTheNoticeAndKeepsTheMarker) {
   restartMarker::mark();  // records the current shutdown time
   Installer installer;
   ASSERT_TRUE(installer.started());
-  HWND box = messageBoxes::waitFor(installer.id());
+  HWND box = waitForMessageBox(installer.id());
   ASSERT_NE(box, nullptr) << "no message box appeared";
-  EXPECT_EQ(messageBoxes::textOf(box), L"提示");
-  EXPECT_EQ(messageBoxes::messageOf(box), L"检测到Talvo安装或卸载操作尚未完成，需要重启电脑。");
+  EXPECT_EQ(windowText(box), L"提示");
+  EXPECT_EQ(windowText(GetDlgItem(box, 0xFFFF)), L"检测到Talvo安装或卸载操作尚未完成，需要重启电脑。");
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   EXPECT_EQ(installer.waitForExit(), 0u);
   const std::wstring marker = restartMarker::path();

@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "MessageBoxes.h"
+#include "MessageBoxWatcher.h"
 #include "host/Reboot.h"
 
 namespace {
@@ -98,9 +98,9 @@ TEST_F(Reboot, ARefusalShowsTheErrorNumberInAMessageBoxWithoutOwner) {
     FakeRestart::answer = FALSE;
     FakeRestart::error = c.error;
     std::thread restart(systemRestart::reboot);
-    HWND box = messageBoxes::waitFor(GetCurrentProcessId());
+    HWND box = waitForMessageBox(GetCurrentProcessId());
     ASSERT_NE(box, nullptr) << "no message box for error " << c.error;
-    EXPECT_EQ(messageBoxes::messageOf(box), c.text);
+    EXPECT_EQ(windowText(GetDlgItem(box, 0xFFFF)), c.text);
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
     EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "ScriptState.h"
+#include "TestScript.h"
 #include "host/RestartMarker.h"
 
 namespace {
@@ -156,7 +156,7 @@ TEST_F(RestartMarker, MarkRecordsTheShutdownTimeAndAsksForDeletionAtRestart) {
 }
 
 TEST_F(RestartMarker, ScriptsMarkTheRestartThroughMarkRestart) {
-  ScriptState script;
+  TestScript script;
   EXPECT_EQ(script.run("return markRestart()"), "nil");
   EXPECT_EQ(readFile(marker), kTime);
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <thread>
 
-#include "MessageBoxes.h"
-#include "ScriptState.h"
+#include "MessageBoxWatcher.h"
+#include "TestScript.h"
 #include "TestPaths.h"
 #include "host/InstallerGuard.h"
 
@@ -37,7 +37,7 @@ TEST(KillProcess, EndsEveryMatchWithExitCodeMinus8AndWaitsForIt) {
     startup.cb = sizeof startup;
     ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &p));
   }
-  ScriptState script;
+  TestScript script;
   std::wstring lower = helper;
   CharLowerBuffW(lower.data(), DWORD(lower.size()));
   // Wait until the loader has made the main module readable.
@@ -78,7 +78,7 @@ class RawRegistryStrings : public testing::Test {
 
  private:
   HKEY key_ = nullptr;
-  ScriptState script_;
+  TestScript script_;
 };
 
 TEST_F(RawRegistryStrings, AreReadOnlyAsFarAsTheDataReturned) {
@@ -102,7 +102,7 @@ TEST_F(RawRegistryStrings, AreReadOnlyAsFarAsTheDataReturned) {
 }
 
 TEST(RegistryView, KeysOfThe32BitInstallerLandUnderWow6432Node) {
-  ScriptState script;
+  TestScript script;
   script.run("regWriteInteger(HKEY_LOCAL_MACHINE, 'Software\\\\TalvoViewTest', 'n', 7)");
   HKEY key = nullptr;
   ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Wow6432Node\\TalvoViewTest", 0,
@@ -130,13 +130,13 @@ TEST(ShowMessageBox, HasNoOwnerAndReturnsTheButtonPressed) {
   for (const Case& c : cases) {
     std::string result;
     std::thread caller([&] {
-      ScriptState script;
+      TestScript script;
       result = script.run(std::string("return showMessageBox('\xE4\xB8\xAD text', 'caption', ") + c.style + ")");
     });
-    HWND box = messageBoxes::waitFor(GetCurrentProcessId());
+    HWND box = waitForMessageBox(GetCurrentProcessId());
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(messageBoxes::textOf(box), L"caption");
-    EXPECT_EQ(messageBoxes::messageOf(box), L"\u4E2D text");
+    EXPECT_EQ(windowText(box), L"caption");
+    EXPECT_EQ(windowText(GetDlgItem(box, 0xFFFF)), L"\u4E2D text");
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     PostMessageW(box, WM_COMMAND, WPARAM(c.button), 0);
     caller.join();
@@ -152,7 +152,7 @@ TEST(ReleaseMutex, ClosesTheInstallerGuardOnceAndThenDoesNothing) {
     return guard != nullptr;
   };
   ASSERT_TRUE(guardExists());
-  ScriptState script;
+  TestScript script;
   EXPECT_EQ(script.run("releaseMutex() return releaseMutex()"), "nil");
   EXPECT_FALSE(guardExists());
 }

@@ -12,18 +12,16 @@
 #include <windows.h>
 
 #include <lauxlib.h>
-#include <lualib.h>
 
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
 
 #include "jobs/ExtractFile.h"
 #include "packs/Pack.h"
 #include "script/LuaArgs.h"
-#include "script/SystemLibrary.h"
+#include "script/ScriptState.h"
 
 namespace {
 
@@ -119,11 +117,9 @@ int wmain(int argc, wchar_t** argv) {
   if (!options.pack.empty() && !readFile(options.pack, packBytes)) return fail("cannot read the pack");
   Pack pack(reinterpret_cast<const uint8_t*>(packBytes.data()), packBytes.size());
 
-  std::unique_ptr<lua_State, decltype(&lua_close)> state(luaL_newstate(), lua_close);
+  LuaStatePtr state = newScriptState();
   lua_State* L = state.get();
   if (!L) return fail("cannot create a script state");
-  luaL_openlibs(L);
-  systemlib::open(L);
   if (!options.pack.empty()) jobs::registerExtractFile(L, &pack);
   echoPrint(L);
   setArguments(L, argc, argv, options);
