@@ -7,6 +7,7 @@
 
 #include "MessageBoxWatcher.h"
 #include "TestPaths.h"
+#include "host/RestartMarker.h"
 
 namespace {
 
@@ -83,6 +84,35 @@ TEST(InstallerGuard, SecondCopyShowsTheNoticeAndEndsWithZero) {
   ReleaseMutex(first);
   CloseHandle(first);
   EXPECT_FALSE(guardExists());
+}
+
+// A restart that an earlier run asked for and that has not happened yet.
+TEST(InstallerRestartCheck, APendingRestartShowsTheNoticeAndKeepsTheMarker) {
+  restartMarker::mark();  // records the current shutdown time
+  Installer installer;
+  ASSERT_TRUE(installer.started());
+  HWND box = waitForMessageBox(installer.id());
+  ASSERT_NE(box, nullptr) << "no message box appeared";
+  EXPECT_EQ(windowText(box), L"提示");
+  EXPECT_EQ(windowText(GetDlgItem(box, 0xFFFF)), L"检测到Talvo安装或卸载操作尚未完成，需要重启电脑。");
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(installer.waitForExit(), 0u);
+  const std::wstring marker = restartMarker::path();
+  EXPECT_NE(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES);
+  DeleteFileW(marker.c_str());
+}
+
+TEST(InstallerRestartCheck, AStaleMarkerIsDeletedAndTheRunGoesOn) {
+  const std::wstring marker = restartMarker::path();
+  HANDLE file = CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  WriteFile(file, "stale", 5, &written, nullptr);
+  CloseHandle(file);
+  Installer installer;
+  ASSERT_TRUE(installer.started());
+  EXPECT_EQ(installer.waitForExit(), 0u);
+  EXPECT_EQ(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace
