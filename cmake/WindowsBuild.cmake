@@ -13,6 +13,8 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 add_subdirectory(base)
 add_subdirectory(packs)
 add_subdirectory(script)
+add_subdirectory(toolkit/core)
+add_subdirectory(jobs)
 add_subdirectory(resources)
 add_subdirectory(host)
 add_subdirectory(tests/win)

@@ -6,7 +6,9 @@
 
 #include "host/InstallerGuard.h"
 #include "host/RestartMarker.h"
+#include "jobs/NotifyService.h"
 #include "packs/ResourceFileSystem.h"
+#include "toolkit/core/Toolkit.h"
 
 namespace installer {
 namespace {
@@ -34,8 +36,12 @@ void runWithResources() {
   for (const EmbeddedFile& file : kEmbeddedFiles) resources.add(file.name, file.id);
 
   OleInitialize(nullptr);  // failure is not fatal: only shell features need it
-  // The services, the toolkit, the skin and markup packs and the wizard script are
-  // brought up here, in that order, and taken down in reverse.
+  NotifyService::start();  // before any job can be started
+  toolkit::startToolkit();
+  // The skin repository loads "style.lz", the markup pack slot takes "frame.lz", and
+  // the wizard's script state is made and runs "UI.lua" here, in that order.
+  toolkit::shutdownToolkit();
+  NotifyService::stop();  // returns when every job thread has ended
   OleUninitialize();
 
   installerGuard::release();
