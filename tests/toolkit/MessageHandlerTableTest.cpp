@@ -40,12 +40,19 @@ TEST(MessageHandlerTable, NoHandlersLeavesTheResultAtZero) {
   EXPECT_EQ(m.result, 0);
 }
 
-TEST(MessageHandlerTable, HandlersRunInOrderAndTheLastResultWins) {
+// Two handlers, a then b, answering 1 and 2.
+class TwoHandlers : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    table.add(&a, &Answerer::onMessage);
+    table.add(&b, &Answerer::onMessage);
+  }
   std::vector<int32_t> calls;
   Answerer a{1, &calls, false, nullptr}, b{2, &calls, false, nullptr};
   MessageHandlerTable table;
-  table.add(&a, &Answerer::onMessage);
-  table.add(&b, &Answerer::onMessage);
+};
+
+TEST_F(TwoHandlers, RunInOrderAndTheLastResultWins) {
   ToolkitMessage m = progress();
   table.broadcast(m);
   EXPECT_EQ(calls, (std::vector<int32_t>{1, 2}));
@@ -57,12 +64,7 @@ TEST(MessageHandlerTable, HandlersRunInOrderAndTheLastResultWins) {
   EXPECT_EQ(calls.size(), 2u) << "handlers are registered for 1024 only";
 }
 
-TEST(MessageHandlerTable, HandledStopsAndUnregisteredHandlersAreGone) {
-  std::vector<int32_t> calls;
-  Answerer a{1, &calls, false, nullptr}, b{2, &calls, false, nullptr};
-  MessageHandlerTable table;
-  table.add(&a, &Answerer::onMessage);
-  table.add(&b, &Answerer::onMessage);
+TEST_F(TwoHandlers, HandledStopsAndUnregisteredHandlersAreGone) {
   a.handles = true;
   ToolkitMessage m = progress();
   table.broadcast(m);
@@ -75,13 +77,8 @@ TEST(MessageHandlerTable, HandledStopsAndUnregisteredHandlersAreGone) {
   EXPECT_EQ(calls, (std::vector<int32_t>{2}));
 }
 
-TEST(MessageHandlerTable, UnregisteringDuringABroadcastSkipsTheHandler) {
-  std::vector<int32_t> calls;
-  Answerer a{1, &calls, false, nullptr}, b{2, &calls, false, nullptr};
-  MessageHandlerTable table;
+TEST_F(TwoHandlers, UnregisteringDuringABroadcastSkipsTheHandler) {
   a.action = [&] { table.remove(&b, &Answerer::onMessage); };
-  table.add(&a, &Answerer::onMessage);
-  table.add(&b, &Answerer::onMessage);
   ToolkitMessage m = progress();
   table.broadcast(m);
   EXPECT_EQ(calls, (std::vector<int32_t>{1}));
