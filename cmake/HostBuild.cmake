@@ -38,6 +38,17 @@ add_executable(packtool tools/packtool/packtool.cpp)
 target_link_libraries(packtool PRIVATE packs)
 talvo_warnings(packtool)
 
+add_executable(payloadgen tools/payloadgen/payloadgen.cpp)
+target_link_libraries(payloadgen PRIVATE stb)
+talvo_warnings(payloadgen)
+
+# Drawing arithmetic and markup value syntax: no window system needed.
+add_library(toolkit_pure STATIC toolkit/draw/Premultiply.cpp toolkit/draw/ScaleGrid.cpp
+  toolkit/markup/ValueSyntax.cpp)
+target_include_directories(toolkit_pure PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(toolkit_pure PRIVATE ${SANITIZERS})
+talvo_warnings(toolkit_pure)
+
 add_subdirectory(tests/host)
 add_subdirectory(bench)
 

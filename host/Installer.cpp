@@ -8,6 +8,7 @@
 #include "host/RestartMarker.h"
 #include "jobs/NotifyService.h"
 #include "packs/ResourceFileSystem.h"
+#include "script/WizardHost.h"
 #include "toolkit/core/Toolkit.h"
 
 namespace installer {
@@ -38,8 +39,9 @@ void runWithResources() {
   OleInitialize(nullptr);  // failure is not fatal: only shell features need it
   NotifyService::start();  // before any job can be started
   toolkit::startToolkit();
-  // The skin repository loads "style.lz", the markup pack slot takes "frame.lz", and
-  // the wizard's script state is made and runs "UI.lua" here, in that order.
+  // The skin repository loads "style.lz" and the markup pack slot takes "frame.lz"
+  // here, before the wizard's script state is made.
+  if (wizardHost::create()) wizardHost::run(resources, u"UI.lua");
   toolkit::shutdownToolkit();
   NotifyService::stop();  // returns when every job thread has ended
   OleUninitialize();

@@ -72,19 +72,6 @@ TEST(Attributes, KeysCompareByIdentity) {
   EXPECT_TRUE(o.getInt(intern(sameText), nullptr));
 }
 
-TEST(Attributes, EnumerationWords) {
-  const std::pair<std::u16string_view, EnumWord> cases[] = {
-      {u"left", EnumWord::Left},     {u"right", EnumWord::Right},   {u"top", EnumWord::Top},
-      {u"bottom", EnumWord::Bottom}, {u"center", EnumWord::Center}, {u"stretch", EnumWord::Stretch},
-      {u"horizontal", EnumWord::Horizontal}, {u"vertical", EnumWord::Vertical}, {u"true", EnumWord::True},
-      {u"false", EnumWord::False},   {u"auto", EnumWord::Auto},     {u"always", EnumWord::Always},
-      {u"never", EnumWord::Never},   {u"Left", EnumWord::None},     {u"middle", EnumWord::None},
-      {u"", EnumWord::None},
-  };
-  for (auto [text, word] : cases)
-    EXPECT_EQ(enumWordOf(text), word) << std::string(text.begin(), text.end());
-}
-
 TEST(BlockPool, ObjectsAreAlignedAndBlocksAreReused) {
   struct Wide : Object {
     long double value = 1;

@@ -173,6 +173,16 @@ TEST_F(EventRouting, HandlerDestroyingTheTargetEndsTheDispatch) {
   EXPECT_EQ(root->childCount(), 0);
 }
 
+TEST_F(EventRouting, HandlerClosingTheWholeWindowEndsTheDispatch) {
+  listenAll(KeyDown);
+  midRec.action = [&] {
+    midRec.action = nullptr;
+    window.close();  // detaches and deletes the whole tree, handlers and all
+  };
+  raise(*leaf, KeyDown, Bubble);
+  EXPECT_EQ(log, (std::vector<std::string>{"leaf1", "leaf2", "mid1"}));
+}
+
 TEST_F(EventRouting, HandlerDestroyingASiblingDoesNotCallIntoIt) {
   // The sibling listens on its parent, which lies on the leaf's route, and takes
   // its registration back when it is destroyed, as composite controls do.

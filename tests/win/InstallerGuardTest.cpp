@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "MessageBoxWatcher.h"
 #include "TestPaths.h"
 
 namespace {
@@ -45,41 +46,6 @@ class Installer {
   bool started_ = false;
 };
 
-struct Search {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK findDialog(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t className[32];
-  if (owner == search->processId && GetClassNameW(window, className, 32) &&
-      std::wstring(className) == L"#32770" && IsWindowVisible(window)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// The message box the process shows, waiting for it up to 20 seconds.
-HWND waitForMessageBox(DWORD processId) {
-  for (int tries = 0; tries < 200; ++tries) {
-    Search search{processId, nullptr};
-    EnumWindows(findDialog, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-    Sleep(100);
-  }
-  return nullptr;
-}
-
-std::wstring textOf(HWND window) {
-  wchar_t text[512] = L"";
-  GetWindowTextW(window, text, 512);
-  return text;
-}
-
 bool guardExists() {
   HANDLE guard = OpenMutexW(SYNCHRONIZE, FALSE, kGuardName);
   if (guard) CloseHandle(guard);
@@ -103,8 +69,8 @@ TEST(InstallerGuard, SecondCopyShowsTheNoticeAndEndsWithZero) {
   ASSERT_TRUE(second.started());
   HWND box = waitForMessageBox(second.id());
   ASSERT_NE(box, nullptr) << "no message box appeared";
-  EXPECT_EQ(textOf(box), L"提示");
-  EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)), L"检测到Talvo安装或卸载程序正在运行，请结束后重试。");
+  EXPECT_EQ(windowText(box), L"提示");
+  EXPECT_EQ(windowText(GetDlgItem(box, 0xFFFF)), L"检测到Talvo安装或卸载程序正在运行，请结束后重试。");
   EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
   EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
   PostMessageW(box, WM_COMMAND, IDOK, 0);

@@ -29,7 +29,7 @@ void registerAll(ResourceFileSystem& files) {
 }
 
 std::string sourceFile(const std::string& name) {
-  std::ifstream in(std::string(RESOURCE_SOURCE_DIR) + "/" + name, std::ios::binary);
+  std::ifstream in(std::string(SOURCE_DIR) + "/resources/" + name, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 

@@ -14,11 +14,6 @@ NameSet& names() {
   return set;
 }
 
-constexpr std::u16string_view kEnumWords[] = {
-    u"left", u"right", u"top",  u"bottom", u"center", u"stretch", u"horizontal",
-    u"vertical", u"true", u"false", u"auto", u"always", u"never",
-};
-
 }  // namespace
 
 AttrKey intern(std::u16string_view name) {
@@ -37,11 +32,5 @@ AttrKey height() { static AttrKey k = intern(u"height"); return k; }
 AttrKey horizontalAlign() { static AttrKey k = intern(u"horizontalAlign"); return k; }
 AttrKey verticalAlign() { static AttrKey k = intern(u"verticalAlign"); return k; }
 }  // namespace attr
-
-EnumWord enumWordOf(std::u16string_view text) {
-  for (size_t i = 0; i < std::size(kEnumWords); ++i)
-    if (kEnumWords[i] == text) return static_cast<EnumWord>(i + 1);
-  return EnumWord::None;
-}
 
 }  // namespace toolkit

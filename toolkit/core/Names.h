@@ -29,13 +29,18 @@ AttrKey verticalAlign();
 // An enumeration attribute holds one of these numbers in the integer list, or 0
 // (None) when the markup gave another word. A number rather than the word's address
 // is stored because an address does not fit the 32-bit value on 64-bit builds; it
-// is still compared by identity, never by text.
+// is still compared by identity, never by text. The words are those of the markup
+// value syntax (valueSyntax::kEnumWords), in its order.
 enum class EnumWord : int32_t {
   None = 0,
   Left, Right, Top, Bottom, Center, Stretch, Horizontal, Vertical, True, False, Auto, Always, Never,
 };
+constexpr int kEnumWordCount = 13;
 
-// The word for a markup text (exact, case-sensitive), or None.
-EnumWord enumWordOf(std::u16string_view text);
+// The number to store for the word at `index` of the value syntax's word list, as
+// valueSyntax::enumWord() reports it (-1 for a text that is no word).
+constexpr EnumWord enumWordAt(int index) {
+  return index < 0 || index >= kEnumWordCount ? EnumWord::None : static_cast<EnumWord>(index + 1);
+}
 
 }  // namespace toolkit
