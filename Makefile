@@ -39,8 +39,10 @@ build/win64/CMakeCache.txt build/win32/CMakeCache.txt: build/%/CMakeCache.txt:
 	cmake -S . -B build/$* -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DPACKTOOL=$(PACKTOOL) \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-$(if $(filter win64,$*),x86_64,i686).cmake
 
-bench: setup host
+bench: setup host win64
 	build/host/pack_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	build/host/event_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	tools/wine-session.sh tools/wine-exec.sh build/win64/postcall_bench.exe
 
 fuzz: setup host
 	tools/run-fuzzer.sh 30

@@ -11,20 +11,28 @@ set(PACK_SOURCES
   ${CMAKE_SOURCE_DIR}/packs/LzmaCodec.cpp
   ${CMAKE_SOURCE_DIR}/base/Utf.cpp)
 
-# The portable pack code in one flavour per use: plain for the tool and the
-# benchmark, with sanitizers for the tests, with coverage for the fuzzer.
-function(add_pack_library name)
-  add_library(${name} STATIC ${PACK_SOURCES})
+include(toolkit/core/PortableSources.cmake)
+
+# Portable code in one flavour per use: plain for the tool and the benchmarks, with
+# sanitizers for the tests, with coverage for the fuzzer.
+function(add_portable_library name sources)
+  add_library(${name} STATIC ${${sources}})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
-  target_link_libraries(${name} PUBLIC LibLZMA::LibLZMA)
   target_compile_options(${name} PUBLIC ${ARGN})
   target_link_options(${name} PUBLIC ${ARGN})
   talvo_warnings(${name})
 endfunction()
 
+function(add_pack_library name)
+  add_portable_library(${name} PACK_SOURCES ${ARGN})
+  target_link_libraries(${name} PUBLIC LibLZMA::LibLZMA)
+endfunction()
+
 set(SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 add_pack_library(packs)
 add_pack_library(packs_sanitized ${SANITIZERS})
+add_portable_library(toolkit_core TOOLKIT_CORE_PORTABLE_SOURCES)
+add_portable_library(toolkit_core_sanitized TOOLKIT_CORE_PORTABLE_SOURCES ${SANITIZERS})
 
 add_executable(packtool tools/packtool/packtool.cpp)
 target_link_libraries(packtool PRIVATE packs)

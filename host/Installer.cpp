@@ -6,8 +6,10 @@
 
 #include "host/InstallerGuard.h"
 #include "host/RestartMarker.h"
+#include "jobs/NotifyService.h"
 #include "packs/ResourceFileSystem.h"
 #include "script/WizardHost.h"
+#include "toolkit/core/Toolkit.h"
 
 namespace installer {
 namespace {
@@ -35,9 +37,13 @@ void runWithResources() {
   for (const EmbeddedFile& file : kEmbeddedFiles) resources.add(file.name, file.id);
 
   OleInitialize(nullptr);  // failure is not fatal: only shell features need it
-  // The notification service, the toolkit, and the skin and markup packs are
-  // brought up here, in that order, and taken down in reverse after the wizard.
+  NotifyService::start();  // before any job can be started
+  toolkit::startToolkit();
+  // The skin repository loads "style.lz" and the markup pack slot takes "frame.lz"
+  // here, before the wizard's script state is made.
   if (wizardHost::create()) wizardHost::run(resources, u"UI.lua");
+  toolkit::shutdownToolkit();
+  NotifyService::stop();  // returns when every job thread has ended
   OleUninitialize();
 
   installerGuard::release();

@@ -9,6 +9,7 @@
 #include "toolkit/draw/ImageDraw.h"
 #include "toolkit/draw/OffscreenSurface.h"
 #include "toolkit/draw/SkinRepository.h"
+#include "toolkit/core/Toolkit.h"
 #include "MemoryFileSystem.h"
 
 namespace {
@@ -101,9 +102,12 @@ int channel(uint32_t pixel, int shift) { return int((pixel >> shift) & 0xFF); }
 
 TEST(ImageDraw, TranslucentPictureBlendsOverTheBackground) {
   // Half-transparent white over a dark blue background: source-over blending.
+  // AlphaBlend comes with the toolkit, which the installer starts before drawing.
+  ASSERT_TRUE(toolkit::startToolkit());
   auto image = imageOf(1, 1, {0xFFFFFF80});
   Canvas canvas(3, 3, 0x00000080);
   imageDraw::drawWhole(canvas.surface.dc(), image.get(), 0, 0, 3, 3);
+  toolkit::shutdownToolkit();
   uint32_t p = canvas.at(1, 1);
   EXPECT_NEAR(channel(p, 16), 128, 2);       // red: 128 + 0
   EXPECT_NEAR(channel(p, 8), 128, 2);        // green

@@ -1,27 +1,10 @@
 // Moving picture pixels to a device context.
 #include "toolkit/draw/ImageDraw.h"
 
-#include <string>
+#include "toolkit/core/Toolkit.h"
 
 namespace imageDraw {
 namespace {
-
-using AlphaBlendFunction = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
-
-// AlphaBlend lives in msimg32.dll. It is loaded from the system folder by full path:
-// an installer runs elevated from a downloads folder, where a planted DLL of that
-// name would otherwise be found first.
-AlphaBlendFunction alphaBlend() {
-  static AlphaBlendFunction function = [] {
-    wchar_t folder[MAX_PATH];
-    UINT n = GetSystemDirectoryW(folder, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return AlphaBlendFunction(nullptr);
-    HMODULE library = LoadLibraryW((std::wstring(folder, n) + L"\\msimg32.dll").c_str());
-    FARPROC found = library ? GetProcAddress(library, "AlphaBlend") : nullptr;
-    return reinterpret_cast<AlphaBlendFunction>(reinterpret_cast<void*>(found));
-  }();
-  return function;
-}
 
 // The one memory device context that every draw selects its picture into.
 HDC sharedContext() {
@@ -35,7 +18,8 @@ void transfer(HDC dc, const Image& image, int dx, int dy, int dw, int dh, int sx
   HDC source = sharedContext();
   HGDIOBJ previous = SelectObject(source, image.bitmap);
   if (image.hasAlpha) {
-    if (AlphaBlendFunction blend = alphaBlend())
+    // AlphaBlend of the system's msimg32, loaded by the toolkit at its start.
+    if (toolkit::AlphaBlendFn blend = toolkit::alphaBlend())
       blend(dc, dx, dy, dw, dh, source, sx, sy, sw, sh, BLENDFUNCTION{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
   } else if (stretch) {
     StretchBlt(dc, dx, dy, dw, dh, source, sx, sy, sw, sh, SRCCOPY);

@@ -1,0 +1,74 @@
+// Toolkit start and shutdown.
+#include "toolkit/core/Toolkit.h"
+
+#include <memory>
+#include <string>
+
+#include "base/UniqueHandle.h"
+#include "toolkit/core/Dispatcher.h"
+
+namespace toolkit {
+namespace {
+
+std::unique_ptr<ToolkitContext> g_context;
+UniqueModule g_msimg32;
+AlphaBlendFn g_alphaBlend = nullptr;
+
+// Loads a system library by its full path in the system folder: the installer runs
+// elevated from wherever it was downloaded to, and a load by bare name would let a
+// planted DLL beside it run.
+UniqueModule loadSystemLibrary(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  UINT n = GetSystemDirectoryW(folder, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return nullptr;
+  std::wstring path(folder, n);
+  path += L'\\';
+  path += name;
+  return UniqueModule(LoadLibraryW(path.c_str()));
+}
+
+void loadAlphaBlend() {
+  g_msimg32 = loadSystemLibrary(L"msimg32.dll");
+  if (g_msimg32)
+    g_alphaBlend = reinterpret_cast<AlphaBlendFn>(
+        reinterpret_cast<void*>(GetProcAddress(g_msimg32.get(), "AlphaBlend")));
+}
+
+}  // namespace
+
+ToolkitContext* toolkitContext() { return g_context.get(); }
+
+CriticalSection& toolkitLock() {
+  static CriticalSection lock(100);
+  return lock;
+}
+
+AlphaBlendFn alphaBlend() { return g_alphaBlend; }
+
+bool startToolkit() {
+  if (g_context) return true;
+  toolkitLock();  // made before anything can post
+  auto context = std::make_unique<ToolkitContext>();
+  loadAlphaBlend();
+  context->dispatcherWindow_ = dispatcher::createWindow();
+  bool ok = context->dispatcherWindow_ != nullptr;
+  Lock hold(toolkitLock());
+  g_context = std::move(context);
+  return ok;
+}
+
+void shutdownToolkit() {
+  if (!g_context) return;
+  g_context->markupPack_.release();
+  // The skin repository releases its images, styles and fonts here once it exists.
+  HWND window = g_context->dispatcherWindow_;
+  {
+    Lock hold(toolkitLock());
+    g_context.reset();
+    g_alphaBlend = nullptr;
+    g_msimg32.reset();
+  }
+  dispatcher::drainAndDestroy(window);
+}
+
+}  // namespace toolkit

@@ -1,0 +1,52 @@
+// The toolkit's process-wide context and its lifetime. Start (on the UI thread,
+// once, before any window) loads AlphaBlend from the system's msimg32, creates the
+// empty registries and the markup pack slot, and creates the dispatcher window;
+// shutdown (UI thread, after the last window) takes them down again, running the
+// calls still posted to the dispatcher first.
+#pragma once
+
+#include <windows.h>
+
+#include "base/CriticalSection.h"
+#include "packs/PackHolder.h"
+#include "toolkit/core/MessageHandlerTable.h"
+
+namespace toolkit {
+
+class ToolkitContext {
+ public:
+  MessageHandlerTable& messageHandlers() { return messageHandlers_; }
+  // The markup pack and its buffer, filled at start-up with "frame.lz".
+  PackHolder& markupPack() { return markupPack_; }
+  HWND dispatcherWindow() const { return dispatcherWindow_; }
+
+  // The attribute-setter and factory registries of the markup loader and the skin
+  // repository of the drawing unit join the context when those units arrive.
+
+ private:
+  friend bool startToolkit();
+  friend void shutdownToolkit();
+  MessageHandlerTable messageHandlers_;
+  PackHolder markupPack_;
+  HWND dispatcherWindow_ = nullptr;
+};
+
+using AlphaBlendFn = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
+
+// The context, or null before start and after shutdown. UI thread; other threads
+// look at it only under toolkitLock().
+ToolkitContext* toolkitContext();
+
+// Guards the context's existence for posting from any thread and for shutdown. It
+// exists for the whole process, so that a post before start is safely refused.
+CriticalSection& toolkitLock();
+
+// AlphaBlend of the system's msimg32, or null when it could not be loaded.
+AlphaBlendFn alphaBlend();
+
+// False when the dispatcher window could not be created (the context then exists
+// without it, and posted calls are refused).
+bool startToolkit();
+void shutdownToolkit();
+
+}  // namespace toolkit
