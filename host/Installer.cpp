@@ -6,6 +6,7 @@
 
 #include "host/InstallerGuard.h"
 #include "host/RestartMarker.h"
+#include "jobs/LuaWork.h"
 #include "jobs/NotifyService.h"
 #include "packs/ResourceFileSystem.h"
 #include "script/WizardHost.h"
@@ -28,6 +29,12 @@ constexpr EmbeddedFile kEmbeddedFiles[] = {
     {u"SL.lua", 122},     // placeholder, read by nobody
 };
 
+// The functions only the wizard's script state has.
+const luaL_Reg kWizardFunctions[] = {
+    {"startWork", LuaWork::startWork},
+    {nullptr, nullptr},
+};
+
 void notice(const wchar_t* text) { MessageBoxW(nullptr, text, L"提示", MB_OK); }
 
 // Everything between the checks and shutdown; returns when the wizard has ended.
@@ -41,7 +48,7 @@ void runWithResources() {
   toolkit::startToolkit();
   // The skin repository loads "style.lz" and the markup pack slot takes "frame.lz"
   // here, before the wizard's script state is made.
-  if (wizardHost::create()) wizardHost::run(resources, u"UI.lua");
+  if (wizardHost::create(kWizardFunctions)) wizardHost::run(resources, u"UI.lua");
   toolkit::shutdownToolkit();
   NotifyService::stop();  // returns when every job thread has ended
   OleUninitialize();

@@ -38,10 +38,14 @@ bool loadAndCall(lua_State* L, const char* script) {
 
 lua_State* state() { return wizard.get(); }
 
-bool create() {
+bool create(const luaL_Reg* wizardFunctions) {
   LuaStatePtr L = newScriptState();
   if (!L) return false;
-  // createWindow and startWork join the globals here as windows and jobs arrive.
+  if (wizardFunctions) {
+    lua_rawgeti(L.get(), LUA_REGISTRYINDEX, LUA_RIDX_GLOBALS);
+    luaL_setfuncs(L.get(), wizardFunctions, 0);
+    lua_pop(L.get(), 1);
+  }
   hostHelpers::createTables(L.get());
   wizard = std::move(L);
   return true;

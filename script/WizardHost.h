@@ -4,6 +4,7 @@
 // a native object, so they find nothing once the wizard has ended.
 #pragma once
 
+#include <lauxlib.h>
 #include <lua.h>
 
 #include <string>
@@ -16,8 +17,10 @@ namespace wizardHost {
 lua_State* state();
 
 // Creates the wizard state: standard libraries, system functions, the wizard's own
-// functions and the host's registry tables. False when no state can be made.
-bool create();
+// functions (`createWindow`, `startWork`: a null-terminated table, given by the
+// host that knows those units) and the host's registry tables. False when no state
+// can be made.
+bool create(const luaL_Reg* wizardFunctions = nullptr);
 
 // Runs the script file to its end and closes the state. A load or run error, also
 // one raised in a callback, is shown in a message box captioned "错误".
