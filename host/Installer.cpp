@@ -46,8 +46,10 @@ void runWithResources() {
   OleInitialize(nullptr);  // failure is not fatal: only shell features need it
   NotifyService::start();  // before any job can be started
   toolkit::startToolkit();
-  // The skin repository loads "style.lz" and the markup pack slot takes "frame.lz"
-  // here, before the wizard's script state is made.
+  if (toolkit::ToolkitContext* context = toolkit::toolkitContext()) {
+    context->skins().load(resources, u"style.lz");
+    context->markupPack().open(resources, u"frame.lz");
+  }
   if (wizardHost::create(kWizardFunctions)) wizardHost::run(resources, u"UI.lua");
   toolkit::shutdownToolkit();
   NotifyService::stop();  // returns when every job thread has ended

@@ -60,7 +60,7 @@ bool startToolkit() {
 void shutdownToolkit() {
   if (!g_context) return;
   g_context->markupPack_.release();
-  // The skin repository releases its images, styles and fonts here once it exists.
+  g_context->skins_.clear();
   HWND window = g_context->dispatcherWindow_;
   {
     Lock hold(toolkitLock());

@@ -9,6 +9,7 @@
 
 #include "base/CriticalSection.h"
 #include "packs/PackHolder.h"
+#include "toolkit/draw/SkinRepository.h"
 #include "toolkit/core/MessageHandlerTable.h"
 
 namespace toolkit {
@@ -18,16 +19,19 @@ class ToolkitContext {
   MessageHandlerTable& messageHandlers() { return messageHandlers_; }
   // The markup pack and its buffer, filled at start-up with "frame.lz".
   PackHolder& markupPack() { return markupPack_; }
+  // The style pack with its pictures, styles and fonts, loaded at start-up.
+  SkinRepository& skins() { return skins_; }
   HWND dispatcherWindow() const { return dispatcherWindow_; }
 
-  // The attribute-setter and factory registries of the markup loader and the skin
-  // repository of the drawing unit join the context when those units arrive.
+  // The attribute-setter and factory registries of the markup loader join the
+  // context when that unit arrives.
 
  private:
   friend bool startToolkit();
   friend void shutdownToolkit();
   MessageHandlerTable messageHandlers_;
   PackHolder markupPack_;
+  SkinRepository skins_;
   HWND dispatcherWindow_ = nullptr;
 };
 
