@@ -10,6 +10,8 @@
 #include "base/CriticalSection.h"
 #include "packs/PackHolder.h"
 #include "toolkit/draw/SkinRepository.h"
+#include "toolkit/markup/FieldSetters.h"
+#include "toolkit/markup/MarkupLoader.h"
 #include "toolkit/core/MessageHandlerTable.h"
 
 namespace toolkit {
@@ -23,8 +25,10 @@ class ToolkitContext {
   SkinRepository& skins() { return skins_; }
   HWND dispatcherWindow() const { return dispatcherWindow_; }
 
-  // The attribute-setter and factory registries of the markup loader join the
-  // context when that unit arrives.
+  // What layout and style documents are built with: the classes their element names
+  // make and the setters of their attribute names.
+  markup::ControlFactories& controlFactories() { return controlFactories_; }
+  const duiField::SetterRegistry& setters() const { return setters_; }
 
  private:
   friend bool startToolkit();
@@ -32,6 +36,8 @@ class ToolkitContext {
   MessageHandlerTable messageHandlers_;
   PackHolder markupPack_;
   SkinRepository skins_;
+  markup::ControlFactories controlFactories_;
+  duiField::SetterRegistry setters_;
   HWND dispatcherWindow_ = nullptr;
 };
 
