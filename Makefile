@@ -43,6 +43,7 @@ bench: setup host win64
 	build/host/pack_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	build/host/event_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	tools/wine-session.sh tools/wine-exec.sh build/win64/postcall_bench.exe
+	tools/wine-session.sh tools/wine-exec.sh build/win64/extract_bench.exe
 
 fuzz: setup host
 	tools/run-fuzzer.sh 30
