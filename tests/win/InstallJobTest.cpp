@@ -18,6 +18,7 @@
 
 #include "MessageBoxWatcher.h"
 #include "TestPaths.h"
+#include "host/CameraChannel.h"
 #include "jobs/LuaWork.h"
 #include "jobs/NotifyRunable.h"
 #include "jobs/NotifyService.h"
@@ -298,6 +299,53 @@ TEST_F(InstallJob, MissingMembersAreReportedUntilCancel) {
   runJob(L"LG.lua", L"empty-payload.lz", configuration());
   EXPECT_EQ(codes(), "1 3 4 4 5");
   EXPECT_EQ(messages_.back().string("file"), luaargs::toUtf8(folder_) + "zelvo.cat");
+}
+
+// The camera's side of the channel: the block, listing programs that use it.
+class CameraUsers {
+ public:
+  explicit CameraUsers(const wchar_t* list) {
+    lock_ = CreateMutexW(nullptr, FALSE, cameraChannel::kLockName);
+    block_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, cameraChannel::kBlockBytes,
+                                cameraChannel::kBlockName);
+    void* view = block_ ? MapViewOfFile(block_, FILE_MAP_WRITE, 0, 0, 0) : nullptr;
+    if (view) {
+      lstrcpynW(static_cast<wchar_t*>(view), list, int(cameraChannel::kBlockUnits));
+      UnmapViewOfFile(view);
+    }
+  }
+  ~CameraUsers() {
+    if (block_) CloseHandle(block_);
+    if (lock_) CloseHandle(lock_);
+  }
+
+ private:
+  HANDLE lock_ = nullptr;
+  HANDLE block_ = nullptr;
+};
+
+TEST_F(InstallJob, CameraUsersAreStoppedOnlyWithTheUsersConsent) {
+  CameraUsers users(L"exitwith.exe;");
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION busy{};
+  std::wstring command = L"\"" + besideThisProgram(L"exitwith.exe") + L"\" 0 60000";
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &busy));
+
+  policy_ = [](const Message& m, size_t) { return m.code == 10 ? 2 : 1; };
+  runJob(L"LG.lua", L"program.lz", configuration());
+  EXPECT_EQ(codes(), "1 3 10");
+  EXPECT_EQ(messages_.back().string("file"), "exitwith.exe\n");
+  EXPECT_EQ(WaitForSingleObject(busy.hProcess, 0), DWORD(WAIT_TIMEOUT)) << "Cancel stops nothing";
+
+  messages_.clear();
+  policy_ = nullptr;  // OK to everything
+  runJob(L"LG.lua", L"program.lz", configuration());
+  EXPECT_EQ(WaitForSingleObject(busy.hProcess, 10000), DWORD(WAIT_OBJECT_0)) << "OK stops the camera's user";
+  EXPECT_EQ(messages_.back().code, 2);
+  TerminateProcess(busy.hProcess, 0);
+  CloseHandle(busy.hThread);
+  CloseHandle(busy.hProcess);
 }
 
 TEST_F(InstallJob, EmptyConfigurationLeavesConfigUnset) {
