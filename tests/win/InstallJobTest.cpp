@@ -7,6 +7,7 @@
 #include <lauxlib.h>
 #include <lualib.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <fstream>
 #include <functional>
@@ -346,6 +347,41 @@ TEST_F(InstallJob, CameraUsersAreStoppedOnlyWithTheUsersConsent) {
   TerminateProcess(busy.hProcess, 0);
   CloseHandle(busy.hThread);
   CloseHandle(busy.hProcess);
+}
+
+std::wstring appData() {
+  wchar_t folder[MAX_PATH];
+  return SHGetSpecialFolderPathW(nullptr, folder, CSIDL_APPDATA, TRUE) ? folder : L"";
+}
+
+void touch(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+}
+
+bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+TEST_F(InstallJob, TidiesWhatAnOlderVersionLeft) {
+  std::wstring orbisk = appData() + L"\\Orbisk\\";
+  ASSERT_FALSE(appData().empty());
+  const wchar_t* oldFolders[] = {L"skinwhitening", L"边框", L"灯光", L"动画", L"挂件"};
+  for (const wchar_t* sub : {L"", L"Effect", L"Codecs", L"Effect\\keep"}) CreateDirectoryW((orbisk + sub).c_str(), nullptr);
+  for (const wchar_t* old : oldFolders) {
+    CreateDirectoryW((orbisk + L"Effect\\" + old).c_str(), nullptr);
+    touch(orbisk + L"Effect\\" + old + L"\\inside.fx");
+  }
+  touch(orbisk + L"Effect\\effects.json");
+  touch(orbisk + L"Codecs\\manifest");
+  touch(orbisk + L"Effect\\keep\\mine.fx");
+
+  runJob(L"LG.lua", L"program.lz", configuration());
+  ASSERT_EQ(messages_.back().code, 2);
+  for (const wchar_t* old : oldFolders) EXPECT_FALSE(exists(orbisk + L"Effect\\" + old)) << luaargs::toUtf8(old);
+  EXPECT_FALSE(exists(orbisk + L"Effect\\effects.json"));
+  EXPECT_FALSE(exists(orbisk + L"Codecs\\manifest"));
+  EXPECT_TRUE(exists(orbisk + L"Effect\\keep\\mine.fx")) << "only what the old version left goes";
+  EXPECT_EQ(readAll(orbisk + L"codecs\\config_default"), readAll(stagedPayload(L"config_default")));
+  removeTree(orbisk);
 }
 
 TEST_F(InstallJob, EmptyConfigurationLeavesConfigUnset) {
