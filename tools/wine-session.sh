@@ -53,7 +53,7 @@ mkdir -p "$WINEPREFIX"
 "$WINESERVER" -p >/dev/null 2>&1 </dev/null
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE64" wineboot -i >/dev/null 2>&1 </dev/null
-  "$WINE64" regedit /S "$(winepath_of "$here/wine-fonts.reg")" >/dev/null 2>&1 </dev/null
+  "$WINE64" regedit /S "$(winepath_of "$here/wine-prefix.reg")" >/dev/null 2>&1 </dev/null
 fi
 
 "$@"

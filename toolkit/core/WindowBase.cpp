@@ -16,16 +16,19 @@ std::map<HWND, WindowBase*>& windowMap() {
 WindowBase* pending = nullptr;
 HHOOK bindingHook = nullptr;
 
+// Registered once; a registration that already exists (the toolkit started again in
+// the same process) is just as good.
 bool registerClass(WNDPROC procedure) {
-  WNDCLASSW existing;
-  if (GetClassInfoW(nullptr, WindowBase::kClassName, &existing)) return true;
+  static bool registered = false;
+  if (registered) return true;
   WNDCLASSW cls{};
   cls.style = CS_DBLCLKS;
   cls.lpfnWndProc = procedure;
   cls.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512));   // the application icon
   cls.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
   cls.lpszClassName = WindowBase::kClassName;
-  return RegisterClassW(&cls) != 0;
+  registered = RegisterClassW(&cls) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  return registered;
 }
 
 }  // namespace
