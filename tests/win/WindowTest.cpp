@@ -291,4 +291,23 @@ TEST_F(Window, QuitEndsTheModalLoopAndReachesTheOuterLoop) {
   EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit was posted again";
 }
 
+void CALLBACK giveUp(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  PostQuitMessage(0);
+}
+
+// Run by tests/win/real_pointer_test.sh, which clicks the swatch with the real
+// pointer on the X display: the click travels from X through Wine to the control.
+TEST_F(Window, DISABLED_ClickedByTheRealPointer) {
+  WindowImpl* w = open(kTwoSwatches);
+  SetWindowTextW(w->handle(), L"PointerTarget");
+  SetWindowPos(w->handle(), HWND_TOPMOST, 100, 100, 0, 0, SWP_NOSIZE);
+  byId(11)->addHandler(LButtonUp, w, &endWithThree);
+  listen({11}, {LButtonDown, LButtonUp});
+  SetTimer(nullptr, 0, 20000, giveUp);
+  window_ = nullptr;
+  EXPECT_EQ(w->runModal(nullptr), 3) << "no click arrived";
+  EXPECT_EQ(recorder_.joined(), "11:LButtonDown 11:LButtonUp");
+}
+
 }  // namespace
