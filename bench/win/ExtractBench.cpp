@@ -22,27 +22,12 @@
 #include "packs/Pack.h"
 #include "packs/ResourceFileSystem.h"
 #include "script/LuaArgs.h"
+#include "Clock.h"
 #include "toolkit/core/Toolkit.h"
 
 namespace {
 
 constexpr int kRounds = 5;
-
-double nowMilliseconds() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return t.QuadPart * 1e3 / frequency.QuadPart;
-}
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 size_t privateBytes() {
   PROCESS_MEMORY_COUNTERS counters{};

@@ -12,22 +12,12 @@
 #include <vector>
 
 #include "toolkit/core/Dispatcher.h"
+#include "Clock.h"
 #include "toolkit/core/Toolkit.h"
 
 namespace {
 
 constexpr int kRounds = 7;
-
-double nowMicroseconds() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return t.QuadPart * 1e6 / frequency.QuadPart;
-}
 
 void markRan(void* target, toolkit::Control*, void*) { *static_cast<volatile bool*>(target) = true; }
 
@@ -99,11 +89,6 @@ double roundBareMessage(int calls) {
   double perCall = (nowMicroseconds() - start) / calls;
   DestroyWindow(window);
   return perCall;
-}
-
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 }  // namespace
