@@ -207,6 +207,19 @@ TEST_F(StyleSkins, CheckButtonExDrawsOneOfEightFramesAtItsOwnSize) {
   }
 }
 
+TEST_F(StyleSkins, StripWithFewerRowsThanFramesDrawsNoFrame) {
+  // "wideicon.png" is 4 rows high: one row per frame for four frames, none for eight.
+  Style_CheckButtonEx eight;
+  eight.setText(attr::src(), u"wideicon.png");
+  Canvas canvas;
+  eight.draw(canvas.dc(), kRect, *controlIn(Enabled | Checked));
+  EXPECT_EQ(canvas.ink().right, 0);
+  Style_ButtonEx four;
+  four.setText(attr::src(), u"wideicon.png");
+  four.draw(canvas.dc(), kRect, *controlIn(Enabled));
+  EXPECT_EQ(canvas.at(30, 20), styletest::kWideIconColour);
+}
+
 TEST_F(StyleSkins, ComboBoxDropButtonAtTheRightEdge) {
   Style_ComboBox style;
   nameAllPictures(style, {attr::dropBtn()});

@@ -50,6 +50,10 @@ void Style::drawFrame(HDC dc, const Image& strip, int frameCount, int index, con
                        index * frameHeight, frameHeight);
 }
 
+int Style::checkedLook(const Control& control) {
+  return (control.has(Checked) ? 4 : 0) + static_cast<int>(lookOf(control.state(), Pressed, Hovered));
+}
+
 Look Style::stateLook(const Control& control) {
   return lookOf(control.state(), Pressed | Checked, Hovered | Focused);
 }

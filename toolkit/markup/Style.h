@@ -31,6 +31,9 @@ Look lookOf(uint32_t state, uint32_t downBits, uint32_t overBits);
 
 // The attribute naming the picture of each look, indexed by Look.
 using LookKeys = std::array<AttrKey, 4>;
+// The same for controls that can be checked: the four looks unchecked, then the
+// four looks checked (the order of eight-frame strips), indexed by checkedLook().
+using CheckedLookKeys = std::array<AttrKey, 8>;
 
 // The picture of the skin repository with that name, or null when there is none or
 // it did not decode (such a picture places and draws nothing).
@@ -53,12 +56,16 @@ class Style : public Object {
   void drawSkin(HDC dc, AttrKey key, const Rect& rect, AttrKey gridKey) const {
     drawPicture(dc, picture(key), rect, gridKey);
   }
+  // The same for a picture already at hand; a null picture draws nothing.
   void drawPicture(HDC dc, const Image* image, const Rect& rect, AttrKey gridKey) const;
   // The skin of `look` among the up, over, down and disabled skins, with "scaleGrid".
   void drawLookSkin(HDC dc, Look look, const Rect& rect) const;
   // Frame `index` of a strip of `frameCount` frames of equal height, stretched
   // into `dest`. A strip with fewer rows than frames has no frames to draw.
   static void drawFrame(HDC dc, const Image& strip, int frameCount, int index, const Rect& dest);
+  // 0 to 3 for the look unchecked, 4 to 7 checked, with Pressed as down and Hovered
+  // as over.
+  static int checkedLook(const Control& control);
   // The look of the state skin: Pressed or Checked is down, Hovered or Focused over.
   static Look stateLook(const Control& control);
 };

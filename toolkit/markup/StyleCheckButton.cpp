@@ -8,11 +8,10 @@
 namespace toolkit {
 
 void Style_CheckButton::draw(HDC dc, const Rect& rect, const Control& control) const {
-  static const LookKeys unchecked{attr::upIcon(), attr::overIcon(), attr::downIcon(), attr::disabledIcon()};
-  static const LookKeys checked{attr::checkedUpIcon(), attr::checkedOverIcon(), attr::checkedDownIcon(),
-                                attr::checkedDisabledIcon()};
-  const LookKeys& keys = control.has(Checked) ? checked : unchecked;
-  const Image* icon = picture(keys[static_cast<int>(lookOf(control.state(), Pressed, Hovered))]);
+  static const CheckedLookKeys icons{
+      attr::upIcon(),        attr::overIcon(),        attr::downIcon(),        attr::disabledIcon(),
+      attr::checkedUpIcon(), attr::checkedOverIcon(), attr::checkedDownIcon(), attr::checkedDisabledIcon()};
+  const Image* icon = picture(icons[checkedLook(control)]);
   int32_t textLeft = rect.left;
   if (icon) {
     imageDraw::drawNatural(dc, icon, rect.left + 2, (rect.top + rect.bottom - icon->height) / 2);

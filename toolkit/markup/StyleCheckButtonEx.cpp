@@ -9,9 +9,8 @@ namespace toolkit {
 void Style_CheckButtonEx::draw(HDC dc, const Rect& rect, const Control& control) const {
   int32_t textLeft = rect.left;
   if (const Image* strip = picture(attr::src())) {
-    int index = (control.has(Checked) ? 4 : 0) + static_cast<int>(lookOf(control.state(), Pressed, Hovered));
     Rect frame{rect.left, rect.top, rect.left + strip->width, rect.top + strip->height / 8};
-    drawFrame(dc, *strip, 8, index, frame);
+    drawFrame(dc, *strip, 8, checkedLook(control), frame);
     textLeft = rect.left + strip->width + intOr(attr::iconGap(), 2) + 2;
   }
   caption::drawBeside(dc, rect, textLeft, control, COLORREF(intOr(attr::textColor(), 0xFFFFFF)));
