@@ -14,10 +14,7 @@
 namespace toolkit {
 namespace {
 
-using styletest::Canvas;
-using styletest::colourOf;
-using styletest::controlIn;
-using styletest::kRect;
+using namespace styletest;
 
 constexpr uint32_t kGrey = 0x404040;  // so that black and white text both show
 constexpr COLORREF kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0);

@@ -12,12 +12,7 @@
 namespace toolkit {
 namespace {
 
-using styletest::Canvas;
-using styletest::colourOf;
-using styletest::controlIn;
-using styletest::kRect;
-using styletest::nameAllPictures;
-using styletest::rowColour;
+using namespace styletest;
 
 class StyleSkins : public styletest::StylePackTest {};
 
