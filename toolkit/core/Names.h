@@ -15,8 +15,9 @@ using AttrKey = const char16_t*;
 // The single stable copy of a name; equal texts give the same pointer. UI thread.
 AttrKey intern(std::u16string_view name);
 
-// The attribute names the toolkit core itself reads.
+// The attribute names the toolkit reads, each interned once on first use.
 namespace attr {
+// Read by every control.
 AttrKey id();
 AttrKey style();
 AttrKey margin();
@@ -24,6 +25,54 @@ AttrKey width();
 AttrKey height();
 AttrKey horizontalAlign();
 AttrKey verticalAlign();
+
+// Read by the styles: captions and their placement, pictures and scale grids.
+AttrKey text();
+AttrKey font();
+AttrKey textColor();
+AttrKey downOffset();
+AttrKey iconGap();
+AttrKey textPlacement();
+AttrKey icon();
+AttrKey offIcon();
+AttrKey offText();
+AttrKey src();
+AttrKey img();
+AttrKey dropBtn();
+AttrKey scaleGrid();
+AttrKey thumbScaleGrid();
+AttrKey upSkin();
+AttrKey overSkin();
+AttrKey downSkin();
+AttrKey disabledSkin();
+AttrKey checkedUpSkin();
+AttrKey checkedOverSkin();
+AttrKey checkedDownSkin();
+AttrKey checkedDisabledSkin();
+AttrKey upIcon();
+AttrKey overIcon();
+AttrKey downIcon();
+AttrKey disabledIcon();
+AttrKey checkedUpIcon();
+AttrKey checkedOverIcon();
+AttrKey checkedDownIcon();
+AttrKey checkedDisabledIcon();
+AttrKey barSkin();
+AttrKey trackSkin();
+AttrKey thumbUpSkin();
+AttrKey thumbOverSkin();
+AttrKey thumbDownSkin();
+AttrKey thumbUpIcon();
+AttrKey thumbOverIcon();
+AttrKey thumbDownIcon();
+AttrKey upArrowUpSkin();
+AttrKey upArrowOverSkin();
+AttrKey upArrowDownSkin();
+AttrKey upArrowDisabledSkin();
+AttrKey downArrowUpSkin();
+AttrKey downArrowOverSkin();
+AttrKey downArrowDownSkin();
+AttrKey downArrowDisabledSkin();
 }  // namespace attr
 
 // An enumeration attribute holds one of these numbers in the integer list, or 0
