@@ -45,10 +45,19 @@ CriticalSection& toolkitLock() {
 
 AlphaBlendFn alphaBlend() { return g_alphaBlend; }
 
+const Style* ToolkitContext::style(const std::u16string& name) {
+  return skins_.style(name, [this](const Pack& pack, const std::u16string& member) {
+    return markup::loadStyle(pack, member, styleFactories_, setters_);
+  });
+}
+
 bool startToolkit() {
   if (g_context) return true;
   toolkitLock();  // made before anything can post
   auto context = std::make_unique<ToolkitContext>();
+  markup::registerStyleClasses(context->styleFactories_);
+  ToolkitContext* self = context.get();
+  context->styleHook_ = std::make_unique<StyleHook>([self](const std::u16string& name) { return self->style(name); });
   loadAlphaBlend();
   context->dispatcherWindow_ = dispatcher::createWindow();
   bool ok = context->dispatcherWindow_ != nullptr;
@@ -59,6 +68,7 @@ bool startToolkit() {
 
 void shutdownToolkit() {
   if (!g_context) return;
+  g_context->styleHook_.reset();  // controls draw nothing from here on
   g_context->markupPack_.release();
   g_context->skins_.clear();
   HWND window = g_context->dispatcherWindow_;

@@ -12,6 +12,8 @@
 #include "toolkit/draw/SkinRepository.h"
 #include "toolkit/markup/FieldSetters.h"
 #include "toolkit/markup/MarkupLoader.h"
+#include "toolkit/markup/StyleHook.h"
+#include "toolkit/markup/StyleLoader.h"
 #include "toolkit/core/MessageHandlerTable.h"
 
 namespace toolkit {
@@ -29,6 +31,11 @@ class ToolkitContext {
   // make and the setters of their attribute names.
   markup::ControlFactories& controlFactories() { return controlFactories_; }
   const duiField::SetterRegistry& setters() const { return setters_; }
+  markup::StyleFactories& styleFactories() { return styleFactories_; }
+
+  // The style of that name from the style pack, loaded on first use; what controls
+  // are painted with.
+  const Style* style(const std::u16string& name);
 
  private:
   friend bool startToolkit();
@@ -38,6 +45,8 @@ class ToolkitContext {
   SkinRepository skins_;
   markup::ControlFactories controlFactories_;
   duiField::SetterRegistry setters_;
+  markup::StyleFactories styleFactories_;
+  std::unique_ptr<StyleHook> styleHook_;
   HWND dispatcherWindow_ = nullptr;
 };
 

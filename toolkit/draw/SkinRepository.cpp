@@ -13,6 +13,7 @@ bool SkinRepository::load(FileSystem& files, const std::u16string& packName) {
 }
 
 void SkinRepository::clear() {
+  styles_.clear();
   images_.clear();
   fonts_.clear();
   pack_.release();
@@ -28,4 +29,13 @@ const Image* SkinRepository::image(const std::wstring& name) {
   auto& entry = images_[name];
   entry = decodeImage(bytes.get(), length);
   return entry.get();
+}
+
+const toolkit::Style* SkinRepository::style(const std::u16string& name, const StyleLoad& load) {
+  auto cached = styles_.find(name);
+  if (cached != styles_.end()) return cached->second.get();
+  if (!pack_.pack()) return nullptr;
+  std::unique_ptr<toolkit::Style> made = load(*pack_.pack(), name);
+  if (!made) return nullptr;
+  return (styles_[name] = std::move(made)).get();
 }

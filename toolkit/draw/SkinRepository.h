@@ -3,6 +3,7 @@
 // thread only.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -11,6 +12,7 @@
 #include "packs/PackHolder.h"
 #include "toolkit/draw/Image.h"
 #include "toolkit/markup/FontTable.h"
+#include "toolkit/markup/Style.h"
 
 class SkinRepository {
  public:
@@ -27,6 +29,12 @@ class SkinRepository {
   // that does not decode is cached as an image without bitmap.
   const Image* image(const std::wstring& name);
 
+  // The style of that name, made by `load` from the style pack on first use and kept
+  // until the repository is cleared. Null when `load` makes none; nothing is kept
+  // then, so a later request tries again.
+  using StyleLoad = std::function<std::unique_ptr<toolkit::Style>(const Pack&, const std::u16string&)>;
+  const toolkit::Style* style(const std::u16string& name, const StyleLoad& load);
+
   // The named font of "font.xml", or null.
   HFONT font(const std::wstring& name) const { return fonts_.font(name); }
 
@@ -36,4 +44,5 @@ class SkinRepository {
   PackHolder pack_;
   FontTable fonts_;
   std::map<std::wstring, std::unique_ptr<Image>> images_;
+  std::map<std::u16string, std::unique_ptr<toolkit::Style>> styles_;
 };
