@@ -146,6 +146,36 @@ TEST_F(ScrollPanels, NothingToScrollDisablesTheBarAndResetsIt) {
   EXPECT_EQ(content->rect().top, 0);
 }
 
+// A subclass that counts the bars it makes and uses wider ones.
+struct CountingPanel : ScrollPanel {
+  int made = 0;
+  std::unique_ptr<ScrollBar> createScrollBar() override {
+    ++made;
+    return ScrollPanel::createScrollBar();
+  }
+  int32_t verticalBarWidth() override { return 30; }
+};
+
+using ScrollPanelSubclass = testing::PanelTest<CountingPanel>;
+
+TEST_F(ScrollPanelSubclass, EveryArrangeMakesTheBarThroughTheVirtualOperations) {
+  Leaf* inner = addLeaf(fresh(), {40, 300});
+  CountingPanel* panel = open(300, 200);
+  layout(*panel, 300, 200);
+  EXPECT_EQ(panel->made, 2);
+  EXPECT_EQ(panel->verticalBar()->rect(), (Rect{270, 0, 300, 200}));
+  EXPECT_EQ(inner->rect(), (Rect{0, 0, 270, 300}));
+}
+
+TEST_F(ScrollPanels, WithoutContentThereIsNothingToScroll) {
+  ScrollPanel* panel = fresh();
+  open(300, 200);
+  EXPECT_EQ(panel->rect(), (Rect{0, 0, 300, 200}));
+  EXPECT_FALSE(panel->verticalBarNeeded());
+  EXPECT_EQ(panel->childCount(), 0);
+  EXPECT_TRUE(panel->contentRect().isEmpty());
+}
+
 TEST(ScrollBarAlone, ADetachedBarIgnoresPositions) {
   ScrollBar bar;
   bar.setRange(300, 200);

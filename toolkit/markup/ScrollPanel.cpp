@@ -62,24 +62,29 @@ void ScrollPanel::addVerticalBar(int32_t barWidth, int32_t width, int32_t height
   arrange(*verticalBar_, {clamp32(int64_t{width} - barWidth), 0, width, height});
 }
 
+// Measures the content at the full width and, when it is taller than the panel,
+// again beside the vertical bar; returns the bar's width, or 0 without a bar.
+int32_t ScrollPanel::measureContent(Control& inner, int32_t width, int32_t height) {
+  verticalNeeded_ = measure(inner, width, kUnlimited).height > height;
+  if (!verticalNeeded_) return 0;
+  int32_t barWidth = verticalBarWidth();
+  measure(inner, clamp32(int64_t{width} - barWidth), kUnlimited);
+  return barWidth;
+}
+
 Size ScrollPanel::arrangeOverride(int32_t width, int32_t height) {
   const int32_t keptPosition = dropBars();
   Control* inner = content();
   verticalNeeded_ = false;
-  if (inner) verticalNeeded_ = measure(*inner, width, kUnlimited).height > height;
-  int32_t barWidth = 0;
-  if (verticalNeeded_) {
-    barWidth = verticalBarWidth();
-    measure(*inner, clamp32(int64_t{width} - barWidth), kUnlimited);
-    addVerticalBar(barWidth, width, height);
-  }
   contentRect_ = Rect{};
-  if (inner) {
-    Size d = inner->desiredSize();
-    int64_t viewWidth = int64_t{width} - barWidth;
-    arrange(*inner, {0, 0, clamp32(std::max<int64_t>(d.width, viewWidth)), std::max(d.height, height)});
-    contentRect_ = inner->rect();
-  }
+  if (!inner) return {width, height};
+  const int32_t barWidth = measureContent(*inner, width, height);
+  if (verticalNeeded_) addVerticalBar(barWidth, width, height);
+  // The content is never smaller than the visible area.
+  Size d = inner->desiredSize();
+  int64_t viewWidth = int64_t{width} - barWidth;
+  arrange(*inner, {0, 0, clamp32(std::max<int64_t>(d.width, viewWidth)), std::max(d.height, height)});
+  contentRect_ = inner->rect();
   if (verticalBar_) {
     verticalBar_->setRange(clamp32(int64_t{contentRect_.bottom} - contentRect_.top), height);
     verticalBar_->setPosition(keptPosition);

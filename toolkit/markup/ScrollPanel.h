@@ -44,6 +44,7 @@ class ScrollPanel : public Panel {
 
  private:
   int32_t dropBars();
+  int32_t measureContent(Control& inner, int32_t width, int32_t height);
   void addVerticalBar(int32_t barWidth, int32_t width, int32_t height);
 
   bool verticalNeeded_ = false;
