@@ -32,7 +32,11 @@ void Control::setStyleDrawer(StyleDrawer* drawer) { g_styleDrawer = drawer; }
 
 void Control::paint(Painter& painter, const Rect& rect, const Rect&) {
   const std::u16string* style = getText(attr::style());
-  if (style && g_styleDrawer) g_styleDrawer->drawStyle(*style, painter, rect, *this);
+  if (style) paintStyle(*style, painter, rect);
+}
+
+void Control::paintStyle(const std::u16string& styleName, Painter& painter, const Rect& rect) {
+  if (g_styleDrawer) g_styleDrawer->drawStyle(styleName, painter, rect, *this);
 }
 
 Control* Control::hitTest(int32_t x, int32_t y) {

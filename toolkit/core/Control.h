@@ -89,6 +89,10 @@ class Control : public Object {
   static void setScriptForgetHook(ForgetHook hook);
   static void setStyleDrawer(StyleDrawer* drawer);
 
+ protected:
+  // Draws the style of that name over `rect`; nothing until a style drawer is set.
+  void paintStyle(const std::u16string& styleName, Painter& painter, const Rect& rect);
+
  private:
   friend class Panel;
   friend void attach(Control& parent, Control& child);

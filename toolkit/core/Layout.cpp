@@ -3,7 +3,6 @@
 #include "toolkit/core/Layout.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "toolkit/core/Control.h"
 #include "toolkit/core/LiveControls.h"
@@ -13,11 +12,6 @@ namespace toolkit {
 namespace {
 
 constexpr int32_t kUnset = -1;
-
-int32_t clamp32(int64_t v) {
-  return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
-}
 
 struct Margins {
   Rect m;

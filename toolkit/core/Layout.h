@@ -4,13 +4,25 @@
 // control does with its content is its measureOverride and arrangeOverride.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 #include "toolkit/core/Geometry.h"
 
 namespace toolkit {
 
 class Control;
+
+// The space a panel offers along an axis it does not limit.
+constexpr int32_t kUnlimited = 0x10000;
+
+// Layout sums are formed in 64 bits and brought back into range here, so that
+// extreme attribute values from markup cannot overflow.
+constexpr int32_t clamp32(int64_t v) {
+  return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
 
 // The desired size (margins included), also stored in the control; 0 by 0 for a
 // control that is not attached.
