@@ -6,6 +6,11 @@
 
 #include "base/UniqueHandle.h"
 #include "toolkit/core/Dispatcher.h"
+#include "toolkit/markup/Canvas.h"
+#include "toolkit/markup/DockPanel.h"
+#include "toolkit/markup/Grid.h"
+#include "toolkit/markup/ScrollPanel.h"
+#include "toolkit/markup/StackPanel.h"
 
 namespace toolkit {
 namespace {
@@ -51,11 +56,33 @@ const Style* ToolkitContext::style(const std::u16string& name) {
   });
 }
 
+bool ToolkitContext::skinSize(std::u16string_view styleName, AttrKey skin, Size* out) {
+  const Style* found = style(std::u16string(styleName));
+  const std::u16string* picture = found ? found->getText(skin) : nullptr;
+  const Image* image = picture ? skins_.image(std::wstring(picture->begin(), picture->end())) : nullptr;
+  if (!image || !image->bitmap) return false;
+  *out = {image->width, image->height};
+  return true;
+}
+
+// The element names of layout documents and the classes they make. Controls join
+// as their classes arrive.
+static void registerControlClasses(markup::ControlFactories& factories) {
+  factories.add<Canvas>(u"Canvas");
+  factories.add<StackPanel>(u"StackPanel");
+  factories.add<DockPanel>(u"DockPanel");
+  factories.add<Grid>(u"Grid");
+  factories.add<Grid>(u"Window");
+  factories.add<ScrollPanel>(u"ScrollPanel");
+}
+
 bool startToolkit() {
   if (g_context) return true;
   toolkitLock();  // made before anything can post
   auto context = std::make_unique<ToolkitContext>();
   markup::registerStyleClasses(context->styleFactories_);
+  registerControlClasses(context->controlFactories_);
+  SkinMetrics::install(context.get());
   ToolkitContext* self = context.get();
   context->styleHook_ = std::make_unique<StyleHook>([self](const std::u16string& name) { return self->style(name); });
   loadAlphaBlend();
@@ -69,6 +96,7 @@ bool startToolkit() {
 void shutdownToolkit() {
   if (!g_context) return;
   g_context->styleHook_.reset();  // controls draw nothing from here on
+  SkinMetrics::install(nullptr);
   g_context->markupPack_.release();
   g_context->skins_.clear();
   HWND window = g_context->dispatcherWindow_;

@@ -12,13 +12,14 @@
 #include "toolkit/draw/SkinRepository.h"
 #include "toolkit/markup/FieldSetters.h"
 #include "toolkit/markup/MarkupLoader.h"
+#include "toolkit/markup/SkinMetrics.h"
 #include "toolkit/markup/StyleHook.h"
 #include "toolkit/markup/StyleLoader.h"
 #include "toolkit/core/MessageHandlerTable.h"
 
 namespace toolkit {
 
-class ToolkitContext {
+class ToolkitContext : private SkinMetrics {
  public:
   MessageHandlerTable& messageHandlers() { return messageHandlers_; }
   // The markup pack and its buffer, filled at start-up with "frame.lz".
@@ -47,6 +48,9 @@ class ToolkitContext {
   duiField::SetterRegistry setters_;
   markup::StyleFactories styleFactories_;
   std::unique_ptr<StyleHook> styleHook_;
+
+  // Picture sizes for layout, answered from the styles and the skin repository.
+  bool skinSize(std::u16string_view styleName, AttrKey skin, Size* out) override;
   HWND dispatcherWindow_ = nullptr;
 };
 
