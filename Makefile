@@ -45,6 +45,7 @@ bench: setup host win64
 	build/host/layout_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	tools/wine-session.sh tools/wine-exec.sh build/win64/postcall_bench.exe
 	tools/wine-session.sh tools/wine-exec.sh build/win64/extract_bench.exe
+	tools/wine-session.sh tools/wine-exec.sh build/win64/window_bench.exe
 
 fuzz: setup host
 	tools/run-fuzzer.sh 30
