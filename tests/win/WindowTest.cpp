@@ -291,6 +291,52 @@ TEST_F(Window, QuitEndsTheModalLoopAndReachesTheOuterLoop) {
   EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit was posted again";
 }
 
+TEST_F(Window, DoubleClicksReachOnlyControlsThatWantThem) {
+  open(kTwoSwatches);
+  byId(12)->setState(DoubleClicks, true);
+  listen({11, 12}, {LButtonDown, LButtonUp, LButtonDbClick});
+  for (int x : {30, 120}) {  // swatch 11, then swatch 12
+    send(WM_LBUTTONDOWN, x, 30, MK_LBUTTON);
+    send(WM_LBUTTONUP, x, 30);
+    send(WM_LBUTTONDBLCLK, x, 30, MK_LBUTTON);
+    send(WM_LBUTTONUP, x, 30);
+  }
+  EXPECT_EQ(recorder_.joined(),
+            "11:LButtonDown 11:LButtonUp 11:LButtonDown 11:LButtonUp "
+            "12:LButtonDown 12:LButtonUp 12:LButtonDbClick 12:LButtonUp");
+}
+
+TEST_F(Window, ForgettingAControlDropsItsFocusCaptureAndHover) {
+  open(kTwoSwatches);
+  send(WM_MOUSEMOVE, 30, 30);
+  send(WM_LBUTTONDOWN, 30, 30, MK_LBUTTON);
+  ASSERT_EQ(window_->focusControl(), byId(11));
+  ASSERT_EQ(window_->captureControl(), byId(11));
+  Control* swatch = byId(11);
+  std::unique_ptr<Control> removed = swatch->parent()->removeChild(swatch);
+  EXPECT_EQ(window_->focusControl(), nullptr);
+  EXPECT_EQ(window_->captureControl(), nullptr);
+  EXPECT_EQ(window_->hoverControl(), nullptr);
+  EXPECT_FALSE(removed->has(Hovered));
+}
+
+TEST_F(Window, TooltipNearTheRightEdgeStaysOnTheScreen) {
+  open(R"(<Window initSize="300,200"><Plain id="1" x="0" y="0" width="100" height="100"
+             tooltip="twenty characters!!!"/></Window>)");
+  ASSERT_NE(window_->tooltipWindow(), nullptr);
+  int screen = GetSystemMetrics(SM_CXSCREEN);
+  SetCursorPos(screen - 10, 300);
+  send(WM_MOUSEHOVER, 10, 10);
+  EXPECT_TRUE(IsWindowVisible(window_->tooltipWindow()));
+  RECT tip;
+  GetWindowRect(window_->tooltipWindow(), &tip);
+  // The tooltip control places its frame a pixel off the tracking point.
+  EXPECT_NEAR(tip.left, screen - 282, 1) << "20 units × 14 pixels and 2 more from the edge";
+  EXPECT_NEAR(tip.top, 300 + 19, 1);
+  send(WM_LBUTTONDOWN, 10, 10);
+  EXPECT_FALSE(IsWindowVisible(window_->tooltipWindow())) << "a press hides it";
+}
+
 void CALLBACK giveUp(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   PostQuitMessage(0);

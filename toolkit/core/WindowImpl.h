@@ -36,6 +36,7 @@ class WindowImpl : public WindowBase, public WindowHost {
   Control* focusControl() const { return focus_; }
   Control* captureControl() const { return capture_; }
   Control* hoverControl() const { return hover_; }
+  HWND tooltipWindow() const { return tooltip_; }
   Control* controlById(int32_t id) const;
 
   void setFocus(Control* control);
