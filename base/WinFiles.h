@@ -1,8 +1,11 @@
-// Small file helpers shared by the script functions and the install job. Windows
-// builds only.
+// Small file helpers shared by the script functions, the install job, the tests
+// and the timed tools. Windows builds only.
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
+
+#include <string>
 
 namespace winfiles {
 
@@ -14,6 +17,17 @@ inline bool clearReadOnly(const wchar_t* path) {
   if (!(attributes & FILE_ATTRIBUTE_READONLY)) return true;
   attributes &= ~DWORD(FILE_ATTRIBUTE_READONLY);
   return SetFileAttributesW(path, attributes ? attributes : FILE_ATTRIBUTE_NORMAL) != 0;
+}
+
+// Deletes a folder with everything in it through the shell, without any dialog;
+// for tests and tools that clean up after themselves.
+inline void removeTreeQuietly(const std::wstring& folder) {
+  std::wstring from = folder + L'\0';  // the shell wants a double-terminated list
+  SHFILEOPSTRUCTW op{};
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.c_str();
+  op.fFlags = FOF_NO_UI;
+  SHFileOperationW(&op);
 }
 
 }  // namespace winfiles

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "base/MallocBuffer.h"
+#include "base/WinFiles.h"
 #include "jobs/LuaWork.h"
 #include "jobs/NotifyService.h"
 #include "packs/LzmaCodec.h"
@@ -45,15 +46,6 @@ std::wstring folderIn(const wchar_t* name) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   return std::wstring(temp) + name + L"\\";
-}
-
-void removeTree(const std::wstring& folder) {
-  std::wstring from = folder + L'\0';
-  SHFILEOPSTRUCTW op{};
-  op.wFunc = FO_DELETE;
-  op.pFrom = from.c_str();
-  op.fFlags = FOF_NO_UI;
-  SHFileOperationW(&op);
 }
 
 // The wizard's side: answers at once and notes when the install-list loop begins
@@ -113,7 +105,7 @@ double plainWrites(const std::vector<Member>& members, const std::wstring& folde
     CloseHandle(file);
   }
   double elapsed = nowMilliseconds() - start;
-  removeTree(folder);
+  winfiles::removeTreeQuietly(folder);
   return elapsed;
 }
 
@@ -141,7 +133,7 @@ int main() {
   // Memory first, before this tool holds copies of the payload itself: the peak of
   // one job beyond what the process used before and the pack the job holds.
   std::wstring target = folderIn(L"ExtractBench");
-  removeTree(target);
+  winfiles::removeTreeQuietly(target);
   std::string config = "{installPath=[[" + luaargs::toUtf8(target) + "]]}";
   size_t packLength = 0;
   MallocBuffer packBytes(resources.read(u"program.lz", &packLength));
@@ -159,7 +151,7 @@ int main() {
 
   std::vector<double> loops, jobs, writes, decodes;
   for (int round = 0; round < kRounds; ++round) {
-    removeTree(target);
+    winfiles::removeTreeQuietly(target);
     timeline = {};
     double start = nowMilliseconds();
     LuaWork::start(L"LG.lua", L"program.lz", config);
@@ -169,7 +161,7 @@ int main() {
     writes.push_back(plainWrites(members, folderIn(L"ExtractBenchPlain")));
     decodes.push_back(liblzmaAlone(members));
   }
-  removeTree(target);
+  winfiles::removeTreeQuietly(target);
 
   double loop = median(loops), write = median(writes), decode = median(decodes);
   std::printf("install-list loop (extraction)  %8.1f ms\n", loop);

@@ -20,6 +20,7 @@
 #include "MessageBoxWatcher.h"
 #include "TestPaths.h"
 #include "host/CameraChannel.h"
+#include "base/WinFiles.h"
 #include "jobs/LuaWork.h"
 #include "jobs/NotifyRunable.h"
 #include "jobs/NotifyService.h"
@@ -77,15 +78,6 @@ std::string logOnceItHolds(const std::wstring& path, const std::string& line) {
   return readAll(path);
 }
 
-void removeTree(const std::wstring& folder) {
-  std::wstring from = folder + L'\0';
-  SHFILEOPSTRUCTW op{};
-  op.wFunc = FO_DELETE;
-  op.pFrom = from.c_str();
-  op.fFlags = FOF_NO_UI;
-  SHFileOperationW(&op);
-}
-
 class InstallJob : public ::testing::Test {
  protected:
   using Policy = std::function<int32_t(const Message&, size_t index)>;
@@ -100,7 +92,7 @@ class InstallJob : public ::testing::Test {
     ASSERT_TRUE(toolkit::startToolkit());
     ASSERT_TRUE(toolkit::toolkitContext()->messageHandlers().add(this, &InstallJob::onMessage));
     folder_ = tempFolder(L"TalvoJobTest");
-    removeTree(folder_);
+    winfiles::removeTreeQuietly(folder_);
     for (const wchar_t* log : {L"talvo-devcon.log", L"talvo-zelvocount.log"}) DeleteFileW((tempFolder(L"") + log).c_str());
   }
 
@@ -109,7 +101,7 @@ class InstallJob : public ::testing::Test {
     toolkit::shutdownToolkit();
     NotifyService::stop();
     ResourceFileSystem::publish(nullptr);
-    removeTree(folder_);
+    winfiles::removeTreeQuietly(folder_);
   }
 
   static void onMessage(void* target, toolkit::Control*, void* argument) {
@@ -392,7 +384,7 @@ TEST_F(InstallJob, TidiesWhatAnOlderVersionLeft) {
   EXPECT_FALSE(exists(orbisk + L"Codecs\\manifest"));
   EXPECT_TRUE(exists(orbisk + L"Effect\\keep\\mine.fx")) << "only what the old version left goes";
   EXPECT_EQ(readAll(orbisk + L"codecs\\config_default"), readAll(stagedPayload(L"config_default")));
-  removeTree(orbisk);
+  winfiles::removeTreeQuietly(orbisk);
 }
 
 TEST_F(InstallJob, EmptyConfigurationLeavesConfigUnset) {
